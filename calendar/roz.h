@@ -43,10 +43,10 @@ std::optional<CalendarDate> SameRozDate(CalendarDate reckoning, std::u16string_v
 class RozTableRows
 {
 public:
-    constexpr const RozRow &operator[](int roz) const { return m_rows[roz - 1]; }
+    constexpr const RozRow &operator[](int roz) const { return rows[roz - 1]; }
     static constexpr int size() { return 35; }
 
-    const RozRow m_rows[35];
+    RozRow rows[35];
 };
 
 extern const RozTableRows RozTable;

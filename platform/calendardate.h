@@ -74,8 +74,7 @@ private:
     constexpr CalendarDate(int year, int month, int day)
         : m_year(static_cast<std::int16_t>(year)), m_month(static_cast<std::uint8_t>(month)),
           m_day(static_cast<std::uint8_t>(day))
-    {
-    }
+    {}
     constexpr std::uint32_t key() const
     {
         return static_cast<std::uint32_t>(m_year) << 16 | static_cast<std::uint32_t>(m_month) << 8 |

@@ -4,11 +4,11 @@
 
 #include "calendardate.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The order in which day, month and year are typed and shown. Every reader tests for 1 and 2
 // and treats any other value as year-month-day, so an unset code (0) reads as 3.
@@ -25,9 +25,14 @@ struct DateTextRules
     std::u16string separator = u"/"; // the regional date separator, e.g. "/", ".", ". ", "-"
     char16_t zeroDigit = u'0';       // the locale's own digit zero (U+06F0 under fa_IR)
     char16_t decimalSeparator = u'.';
-    // Regional month names, case-folded, as the locale writes them (may end in ".").
-    std::array<std::u16string, 12> monthNames;
-    std::array<std::u16string, 12> shortMonthNames;
+    // Regional month names, full and abbreviated, case-folded as the locale writes them (some
+    // end in "."). English names are always understood besides these.
+    struct MonthWord
+    {
+        std::u16string name;
+        int month; // [1, 12]
+    };
+    std::vector<MonthWord> monthWords;
 };
 
 // Reads a date typed or built by the program. The three fields are read in the order of the

@@ -52,6 +52,6 @@ double Val(const QString &text);
 DateOrderCode DetectDateOrder(const RegionalSettings &settings);
 
 // The typing hint and sample date that go with a date order, and the invalid-date message.
-QString DateFormatHint(DateOrderCode order);      // "dd-mm-yyyy", "mm-dd-yyyy" or "yyyy-mm-dd"
-QString TodayPattern(DateOrderCode order);        // "dd/mm/yyyy", "mm/dd/yyyy" or "yyyy/mm/dd"
-QString InvalidDateMessage(DateOrderCode order);  // "Please Enter a Valid date in the Format: ..."
+QString DateFormatHint(DateOrderCode order);     // "dd-mm-yyyy", "mm-dd-yyyy" or "yyyy-mm-dd"
+QString TodayPattern(DateOrderCode order);       // "dd/mm/yyyy", "mm/dd/yyyy" or "yyyy/mm/dd"
+QString InvalidDateMessage(DateOrderCode order); // "Please Enter a Valid date in the Format: ..."

@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "regional.h"
+
+namespace {
+
+std::u16string toU16(const QString &text)
+{
+    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+}
+
+std::u16string_view viewOf(const QString &text)
+{
+    return std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+}
+
+bool isFieldLetter(QChar c)
+{
+    return c == u'd' || c == u'M' || c == u'y';
+}
+
+// Reads a Qt date pattern for the order of its d, M and y fields and for the text that stands
+// between the first two of them. Quoted literals are text, not fields.
+void readShortPattern(const QString &pattern, DateOrderCode &order, QString &separator)
+{
+    QString fields;
+    QString between;
+    bool quoted = false;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (c == u'\'') {
+            if (i + 1 < pattern.size() && pattern.at(i + 1) == u'\'') {
+                if (fields.size() == 1)
+                    between += c;
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+            continue;
+        }
+        if (!quoted && isFieldLetter(c)) {
+            if (fields.isEmpty() || fields.back() != c) {
+                if (!fields.contains(c))
+                    fields += c;
+            }
+            continue;
+        }
+        if (fields.size() == 1)
+            between += c;
+    }
+    if (fields.startsWith(u"dM"))
+        order = kDayMonthYear;
+    else if (fields.startsWith(u"Md"))
+        order = kMonthDayYear;
+    else
+        order = kYearMonthDay;
+    separator = between.isEmpty() ? QStringLiteral("/") : between;
+}
+
+} // namespace
+
+RegionalSettings RegionalSettings::fromLocale(const QLocale &locale)
+{
+    RegionalSettings settings;
+    settings.locale = locale;
+    settings.shortDatePattern = locale.dateFormat(QLocale::ShortFormat);
+    settings.longDatePattern = locale.dateFormat(QLocale::LongFormat);
+    readShortPattern(settings.shortDatePattern, settings.shortDateOrder, settings.dateSeparator);
+    for (int month = 1; month <= 12; ++month) {
+        settings.monthNames << locale.monthName(month, QLocale::LongFormat);
+        settings.shortMonthNames << locale.monthName(month, QLocale::ShortFormat);
+    }
+    const QString decimal = locale.decimalPoint();
+    settings.decimalSeparator = decimal.size() == 1 ? decimal.at(0) : QChar(u'.');
+
+    DateTextRules &rules = settings.rules;
+    rules.separator = toU16(settings.dateSeparator);
+    const QString zero = locale.zeroDigit();
+    rules.zeroDigit = zero.size() == 1 ? zero.at(0).unicode() : u'0';
+    rules.decimalSeparator = settings.decimalSeparator.unicode();
+    // Both the names used inside a date and the stand-alone ones, so that a month typed in its
+    // nominative form reads too where the language tells the two apart.
+    for (int month = 1; month <= 12; ++month) {
+        for (auto format : {QLocale::LongFormat, QLocale::ShortFormat}) {
+            for (const QString &name :
+                 {locale.monthName(month, format), locale.standaloneMonthName(month, format)}) {
+                if (!name.isEmpty())
+                    rules.monthWords.push_back({toU16(name.toCaseFolded()), month});
+            }
+        }
+    }
+    return settings;
+}
+
+CalendarDate Today()
+{
+    // The clock can only give a date inside the calendar for the next eight thousand years.
+    return FromQDate(QDate::currentDate()).value_or(CalendarDate::last());
+}
+
+QDate ToQDate(CalendarDate date)
+{
+    return QDate(date.year(), date.month(), date.day());
+}
+
+std::optional<CalendarDate> FromQDate(QDate date)
+{
+    if (!date.isValid())
+        return std::nullopt;
+    return CalendarDate::fromYmd(date.year(), date.month(), date.day());
+}
+
+std::optional<CalendarDate> ParseDate(const QString &text, DateOrderCode order,
+                                      const RegionalSettings &settings)
+{
+    // Folding the whole text leaves digits and separators alone and lets month names of any
+    // script match the folded regional names.
+    return ParseDateText(viewOf(text.toCaseFolded()), order, settings.rules);
+}
+
+bool IsDate(const QString &text, DateOrderCode order, const RegionalSettings &settings)
+{
+    return ParseDate(text, order, settings).has_value();
+}
+
+QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSettings &settings)
+{
+    auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
+    auto fourDigits = [](int n) { return QStringLiteral("%1").arg(n, 4, 10, QChar(u'0')); };
+    const QString &separator = settings.dateSeparator;
+
+    if (pattern == u"dd-mmm-yyyy")
+        return twoDigits(date.day()) + u'-' + settings.shortMonthNames.at(date.month() - 1) + u'-' +
+               fourDigits(date.year());
+    if (pattern == u"Long Date")
+        return settings.locale.toString(ToQDate(date), QLocale::LongFormat);
+    if (pattern == u"Short Date")
+        return settings.locale.toString(ToQDate(date), QLocale::ShortFormat);
+    if (pattern == u"dd/mm/yyyy")
+        return twoDigits(date.day()) + separator + twoDigits(date.month()) + separator +
+               fourDigits(date.year());
+    if (pattern == u"mm/dd/yyyy")
+        return twoDigits(date.month()) + separator + twoDigits(date.day()) + separator +
+               fourDigits(date.year());
+    if (pattern == u"yyyy/mm/dd")
+        return fourDigits(date.year()) + separator + twoDigits(date.month()) + separator +
+               twoDigits(date.day());
+    return settings.locale.toString(ToQDate(date), pattern);
+}
+
+bool IsNumeric(const QString &text, const RegionalSettings &settings)
+{
+    return IsNumericText(viewOf(text), settings.rules);
+}
+
+double Val(const QString &text)
+{
+    return LeadingNumber(viewOf(text));
+}
+
+DateOrderCode DetectDateOrder(const RegionalSettings &settings)
+{
+    // The probe's day, month and the start of its year are three different pairs of digits,
+    // so whichever the short date writes first names the order.
+    constexpr CalendarDate probe = *CalendarDate::fromYmd(3344, 11, 22);
+    const QString first = FormatDate(probe, QStringLiteral("Short Date"), settings).left(2);
+    if (first == u"22")
+        return kDayMonthYear;
+    if (first == u"11")
+        return kMonthDayYear;
+    return kYearMonthDay;
+}
+
+QString DateFormatHint(DateOrderCode order)
+{
+    if (order == kDayMonthYear)
+        return QStringLiteral("dd-mm-yyyy");
+    if (order == kMonthDayYear)
+        return QStringLiteral("mm-dd-yyyy");
+    return QStringLiteral("yyyy-mm-dd");
+}
+
+QString TodayPattern(DateOrderCode order)
+{
+    if (order == kDayMonthYear)
+        return QStringLiteral("dd/mm/yyyy");
+    if (order == kMonthDayYear)
+        return QStringLiteral("mm/dd/yyyy");
+    return QStringLiteral("yyyy/mm/dd");
+}
+
+QString InvalidDateMessage(DateOrderCode order)
+{
+    return QStringLiteral("Please Enter a Valid date in the Format: ") + DateFormatHint(order);
+}
