@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -53,12 +52,13 @@ public:
         return CalendarDate(m_year - 1, 12, 31);
     }
 
-    // Packed as yyyymmdd-like bits so that equality and order are one integer compare.
+    // Packed as yyyymmdd-like bits so that equality and order are one integer compare. (The
+    // relational operators are spelled out: Qt's moc cannot read the <compare> header.)
     constexpr bool operator==(const CalendarDate &other) const { return key() == other.key(); }
-    constexpr std::strong_ordering operator<=>(const CalendarDate &other) const
-    {
-        return key() <=> other.key();
-    }
+    constexpr bool operator<(const CalendarDate &other) const { return key() < other.key(); }
+    constexpr bool operator<=(const CalendarDate &other) const { return key() <= other.key(); }
+    constexpr bool operator>(const CalendarDate &other) const { return key() > other.key(); }
+    constexpr bool operator>=(const CalendarDate &other) const { return key() >= other.key(); }
 
     static constexpr bool isLeapYear(int year)
     {

@@ -1,0 +1,60 @@
+# Dalvane: make run | make test | make bench
+# Each target first installs what a fresh Debian or Ubuntu machine is missing, then builds in build/.
+
+BUILD       := build
+BENCH_BUILD := build/bench
+SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Build and run: compilers, CMake, Qt 6, the sanitizer and fuzzer run-times.
+PACKAGES := cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev qt6-svg-dev libgl-dev \
+            libqt6svg6 qt6-qpa-plugins fonts-liberation fonts-dejavu-core
+# Tests: the headless display, screenshots, the launcher and metainfo validators, the
+# Windows cross compiler and the accessibility bus.
+TEST_PACKAGES := xvfb xauth imagemagick desktop-file-utils appstream mingw-w64 \
+                 at-spi2-core python3-pyatspi dbus-x11 dpkg-dev file
+BENCH_PACKAGES := libbenchmark-dev
+
+.PHONY: all deps test-deps bench-deps configure build run test bench package clean
+
+all: build
+
+deps:
+	@./tools/install-packages "$(SUDO)" $(PACKAGES)
+
+test-deps: deps
+	@./tools/install-packages "$(SUDO)" $(TEST_PACKAGES)
+
+bench-deps: deps
+	@./tools/install-packages "$(SUDO)" $(BENCH_PACKAGES)
+
+# The everyday build is clang with AddressSanitizer and UndefinedBehaviorSanitizer, so every
+# test runs under them and the date parse can be fuzzed with libFuzzer.
+$(BUILD)/build.ninja: CMakeLists.txt
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DDALVANE_SANITIZE=ON -DDALVANE_FUZZ=ON
+
+configure: $(BUILD)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	    ASAN_OPTIONS=detect_leaks=0 ./$(BUILD)/app/dalvane; \
+	else \
+	    echo "No display to open the Dalvane window on; here is today's roz instead:"; \
+	    ./$(BUILD)/cli/dalvane-cli --today; \
+	fi
+
+test: test-deps configure
+	cmake --build $(BUILD)
+	cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+bench: bench-deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DDALVANE_BENCH=ON
+	cmake --build $(BENCH_BUILD) --target dalvane_bench
+	./$(BENCH_BUILD)/bench/dalvane_bench
+
+clean:
+	rm -rf $(BUILD)
