@@ -1,1 +1,19 @@
-// placeholder
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "windowservices.h"
+
+// The window services as the desktop gives them: Qt message boxes, modal windows and processes.
+class QtWindowServices : public WindowServices
+{
+public:
+    void ShowWarning(QWidget *parent, const QString &prompt) override;
+    void ShowMessage(QWidget *parent, const QString &prompt) override;
+    void RepaintNow(QWidget *widget) override;
+    void ShowModal(QWidget *window) override;
+    void EndProgram() override;
+    void StartProgram(const QString &path) override;
+    QString FileTest(const QString &path) override;
+    CalendarDate Today() override;
+};

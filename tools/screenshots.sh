@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Dalvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Screenshots of the main window under a virtual display, at 96 and 120 dots per inch: after
+# start-up, after the worked example (20-08-2001 in 2005), after an invalid date with its box,
+# after Cancel and after Today's Roz. The pictures land in shots/.
+#
+#   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
+#   BUILD_DIR=build-x tools/screenshots.sh
+#
+# Needs xvfb-run, xdotool and ImageMagick's import; openbox is used when installed, so the
+# window has a title bar as on a desktop.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-build}
+case $build in /*) ;; *) build=$root/$build ;; esac
+shots=$root/shots
+mkdir -p "$shots"
+
+for tool in xvfb-run xdotool import; do
+    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
+done
+if [ "${1:-}" != --session ] && [ ! -x "$build/app/dalvane" ]; then
+    [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja
+    cmake --build "$build" --target dalvane
+fi
+
+# One session on its own display: start the program, then drive it with the keyboard only, as a
+# user would, and take the whole screen after each step.
+session() {
+    local dpi=$1
+    local wm_pid=""
+    if command -v openbox >/dev/null; then
+        openbox >/dev/null 2>&1 &
+        wm_pid=$!
+        sleep 1
+    fi
+    LC_ALL=en_GB.UTF-8 LANG=en_GB.UTF-8 QT_FONT_DPI=$dpi QT_QPA_PLATFORM=xcb \
+        "$build/app/dalvane" >/dev/null 2>&1 &
+    local app=$!
+    local window=""
+    for _ in $(seq 50); do
+        window=$(xdotool search --sync --onlyvisible --name '^Dalvane$' 2>/dev/null | head -1) && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || { echo "screenshots: the window did not appear" >&2; kill "$app"; exit 1; }
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    sleep 1
+    import -window root "$shots/main-$dpi-startup.png"
+
+    # The example: the date field has the focus; Shift+Tab three times reaches the year field.
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 30 '20-08-2001'
+    xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool type --delay 30 '2005'
+    xdotool key Return
+    sleep 1
+    import -window root "$shots/main-$dpi-example.png"
+
+    # An invalid date: the warning box, then the window once it is closed.
+    xdotool key ctrl+a
+    xdotool type --delay 30 '31-02-2001'
+    xdotool key Return
+    sleep 1
+    import -window root "$shots/main-$dpi-invalid-box.png"
+    xdotool key Return
+    sleep 1
+    import -window root "$shots/main-$dpi-invalid.png"
+
+    # Today's Roz and Cancel from the File menu.
+    xdotool key alt+f t
+    sleep 1
+    import -window root "$shots/main-$dpi-today.png"
+    xdotool key alt+f n
+    sleep 1
+    import -window root "$shots/main-$dpi-cancel.png"
+
+    kill "$app" 2>/dev/null || true
+    [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
+}
+
+if [ "${1:-}" = --session ]; then
+    session "$2"
+    exit 0
+fi
+for dpi in 96 120; do
+    BUILD_DIR=$build xvfb-run -a -s "-screen 0 1280x800x24" "$0" --session "$dpi"
+done
+ls "$shots"

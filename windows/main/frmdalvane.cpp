@@ -1,0 +1,639 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmdalvane.h"
+
+#include "ellreg.h"
+#include "frmabout.h"
+#include "frmhelp.h"
+#include "roz.h"
+#include "twips.h"
+#include "windowservices.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringView>
+
+namespace {
+
+const QString kGreeting = QStringLiteral("Get the latest Dalvane from https://dalvane.example.org");
+const QString kAboutRemark = QStringLiteral("What do you think? Email me at dalvane@example.org");
+
+// Where a label's caption decides its size, and where the design's box stays put.
+enum class Sizing
+{
+    Fixed,
+    ToText,
+    ToTextCentred
+};
+
+QString FromAscii(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string_view Utf16(const QString &text)
+{
+    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
+}
+
+// The trim of the date field drops blanks only, as the typing rules know no other white space.
+QString TrimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The design's "MS Sans Serif" and "Small Fonts" are bitmap fonts of old Windows; where they are
+// missing, a sans-serif of Arial's widths keeps the captions within the boxes drawn for them,
+// and the system's own sans-serif is the last resort.
+QFont DesignFont(qreal pointSize, bool bold = false, bool italic = false,
+                 const QString &family = QStringLiteral("MS Sans Serif"))
+{
+    QFont font;
+    font.setFamilies({family, QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setMargin(0);
+    return label;
+}
+
+QLineEdit *MakeTextBox(QWidget *parent, const char *name, const QString &spokenName, bool readOnly)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(spokenName);
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (readOnly) {
+        box->setReadOnly(true);
+        // The grey of the read-only boxes is the scroll-bar grey of the classic desktop, which
+        // is the button face in the toolkit's palettes.
+        SetColour(box, QPalette::Base, box->palette().color(QPalette::Button));
+    }
+    return box;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A rectangle outline: a pen of `width` pixels in a palette colour, never filled and never in
+// the way of the mouse.
+QFrame *MakeShape(QWidget *parent, const char *name, int width, QPalette::ColorRole colour)
+{
+    auto *shape = new QFrame(parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(width);
+    shape->setFocusPolicy(Qt::NoFocus);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetColour(shape, QPalette::WindowText, shape->palette().color(colour));
+    return shape;
+}
+
+} // namespace
+
+frmDalvane::frmDalvane(WindowServices &services, Registry &registry,
+                       const RegionalSettings &settings, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_registry(registry), m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Dalvane"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/dalvane.png")));
+    // A fixed single border: the title bar offers minimize and close, never maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    createControls();
+    createMenus();
+    createConnections();
+    createTabOrder();
+    ApplyLayout(screen() ? screen()->logicalDotsPerInch() : 96.0);
+    Form_Initialize();
+}
+
+frmDalvane::~frmDalvane() = default;
+
+void frmDalvane::createControls()
+{
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Client"));
+    Client->setFont(DesignFont(8));
+    setCentralWidget(Client);
+    QWidget *c = Client;
+
+    // The frames come first so that every control inside them lies above them.
+    Shape1 = MakeShape(c, "Shape1", 2, QPalette::Mid);
+    Shape2 = MakeShape(c, "Shape2", 1, QPalette::Base);
+    Shape3 = MakeShape(c, "Shape3", 2, QPalette::Mid);
+    Shape4 = MakeShape(c, "Shape4", 1, QPalette::Base);
+
+    Label5 = MakeLabel(c, "Label5", QStringLiteral("Zoroastrian Dalvane"));
+    Label5->setFont(DesignFont(12, true));
+    Label9 = MakeLabel(c, "Label9", QStringLiteral("CHAIYE HAME ZARTHOSTI "));
+    Label9->setFont(DesignFont(7.8, true, true));
+    SetColour(Label9, QPalette::WindowText, QColor(255, 0, 0));
+    Label9->setVisible(false);
+    Text1 = MakeTextBox(c, "Text1", QStringLiteral("Enter English Calendar Date"), false);
+    Command4 = MakeButton(c, "Command4", QString());
+    // The picture keeps its own 15 x 15 pixels at every screen resolution.
+    const QPixmap today(QStringLiteral(":/icons/today.png"));
+    Command4->setIcon(today);
+    Command4->setIconSize(today.size());
+    Command4->setToolTip(QStringLiteral("Click here for Today's Roz"));
+    Command4->setAccessibleName(Command4->toolTip());
+    Label1 = MakeLabel(c, "Label1", QStringLiteral("Enter English Calendar Date"));
+    Label2 = MakeLabel(c, "Label2", QStringLiteral("(In the Format dd-mm-yyyy)"));
+    Check1 = new QCheckBox(QStringLiteral("This above date event falls between 12AM and 6AM"), c);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Label13 = MakeLabel(c, "Label13", QStringLiteral("(Leave it unchecked if you dont know)"));
+    Text2 = MakeTextBox(c, "Text2", QStringLiteral("English Date that you have entered"), true);
+    Label3 = MakeLabel(c, "Label3", QStringLiteral("For the English Date"));
+    Label7 = MakeLabel(c, "Label7", QStringLiteral("that you have entered,"));
+    Text3 = MakeTextBox(c, "Text3", QStringLiteral("Zoroastrian Roz"), true);
+    Label4 = MakeLabel(c, "Label4", QStringLiteral("The Zoroastrian Roz is"));
+    Label12 = MakeLabel(c, "Label12", QStringLiteral(", and is"));
+    Label10 = MakeLabel(c, "Label10", QString());
+    Label10->setWordWrap(true);
+    Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The one display setting the design leaves open: a single-line border round the meaning.
+    Label10->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label10->setLineWidth(1);
+    Label10->setAccessibleDescription(QStringLiteral("Meaning of the Roz"));
+    Text5 = MakeTextBox(c, "Text5", QStringLiteral("Year"), false);
+    Text4 = MakeTextBox(c, "Text4", QStringLiteral("Date it falls on in that year"), true);
+    Label6 = MakeLabel(c, "Label6", QStringLiteral("and in the year"));
+    Label8 = MakeLabel(c, "Label8", QStringLiteral("it falls on"));
+    Command1 = MakeButton(c, "Command1", QStringLiteral("Calculate Roz"));
+    Command1->setDefault(true);
+    Command3 = MakeButton(c, "Command3", QStringLiteral("Cancel"));
+    Command2 = MakeButton(c, "Command2", QStringLiteral("Exit"));
+    lblTalk = MakeLabel(c, "lblTalk", QString());
+    lblTalk->setAccessibleName(QStringLiteral("Status"));
+    Label11 = MakeLabel(c, "Label11", QStringLiteral("Dalvane 2.0.2"));
+    Label11->setFont(DesignFont(6.6, true, true, QStringLiteral("Small Fonts")));
+    SetColour(Label11, QPalette::WindowText, QColor(0, 0, 192));
+
+    for (QWidget *shape : {Shape4, Shape3, Shape2, Shape1})
+        shape->lower();
+}
+
+void frmDalvane::createMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuCalc = new QAction(QStringLiteral("&Calculate Roz"), this);
+    mnuToday = new QAction(QStringLiteral("&Today's Roz"), this);
+    mnuCancel = new QAction(QStringLiteral("Ca&ncel"), this);
+    mnuSep2 = new QAction(this);
+    mnuSep2->setSeparator(true);
+    mnuExit = new QAction(QStringLiteral("&Exit"), this);
+    mnuFile->addActions({mnuCalc, mnuToday, mnuCancel, mnuSep2, mnuExit});
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContents = new QAction(QStringLiteral("&Contents"), this);
+    mnuSep1 = new QAction(this);
+    mnuSep1->setSeparator(true);
+    nmuAbout = new QAction(QStringLiteral("&About"), this);
+    mnuHelp->addActions({mnuContents, mnuSep1, nmuAbout});
+
+    mnuCalc->setObjectName(QStringLiteral("mnuCalc"));
+    mnuToday->setObjectName(QStringLiteral("mnuToday"));
+    mnuCancel->setObjectName(QStringLiteral("mnuCancel"));
+    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuContents->setObjectName(QStringLiteral("mnuContents"));
+    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
+    nmuAbout->setObjectName(QStringLiteral("nmuAbout"));
+}
+
+void frmDalvane::createConnections()
+{
+    connect(Command1, &QPushButton::clicked, this, &frmDalvane::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmDalvane::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmDalvane::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmDalvane::Command4_Click);
+    connect(mnuCalc, &QAction::triggered, this, &frmDalvane::mnuCalc_Click);
+    connect(mnuToday, &QAction::triggered, this, &frmDalvane::mnuToday_Click);
+    connect(mnuCancel, &QAction::triggered, this, &frmDalvane::mnuCancel_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmDalvane::mnuExit_Click);
+    connect(mnuContents, &QAction::triggered, this, &frmDalvane::mnuContents_Click);
+    connect(nmuAbout, &QAction::triggered, this, &frmDalvane::nmuAbout_Click);
+    Text1->installEventFilter(this);
+    Label2->installEventFilter(this);
+}
+
+void frmDalvane::createTabOrder()
+{
+    const QList<QWidget *> order = {Text1, Command1, Command2, Text2,    Command3,
+                                    Text4, Text3,    Text5,    Command4, Check1};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    for (QWidget *child : Client->findChildren<QWidget *>())
+        if (!order.contains(child))
+            child->setFocusPolicy(Qt::NoFocus);
+}
+
+void frmDalvane::ApplyLayout(qreal dotsPerInch)
+{
+    m_dpi = dotsPerInch;
+    struct Placement
+    {
+        QWidget *control;
+        int left, top, width, height; // twips
+        Sizing sizing;
+    };
+    const Placement placements[] = {
+        {Label5, 1236, -60, 3084, 300, Sizing::ToTextCentred},
+        {Label9, 420, 240, 2448, 192, Sizing::ToText},
+        {Text1, 2880, 360, 1032, 312, Sizing::Fixed},
+        {Command4, 4056, 360, 372, 312, Sizing::Fixed},
+        {Label1, 789, 480, 2016, 192, Sizing::ToText},
+        {Label2, 843, 720, 1932, 192, Sizing::ToText},
+        {Check1, 780, 1020, 4572, 192, Sizing::Fixed},
+        {Label13, 1296, 1260, 2652, 192, Sizing::ToText},
+        {Shape1, 120, 1560, 5292, 2112, Sizing::Fixed},
+        {Shape2, 120, 1560, 5292, 2112, Sizing::Fixed},
+        {Text2, 1920, 1680, 1032, 348, Sizing::Fixed},
+        {Label3, 360, 1800, 1440, 192, Sizing::ToText},
+        {Label7, 3060, 1800, 1572, 192, Sizing::ToText},
+        {Text3, 2040, 2100, 2292, 348, Sizing::Fixed},
+        {Label4, 300, 2280, 1620, 192, Sizing::ToText},
+        {Label12, 4440, 2280, 504, 192, Sizing::ToText},
+        {Label10, 300, 2520, 4932, 492, Sizing::Fixed},
+        {Text5, 1380, 3120, 552, 348, Sizing::Fixed},
+        {Text4, 2760, 3120, 2472, 348, Sizing::Fixed},
+        {Label6, 240, 3240, 1044, 192, Sizing::ToText},
+        {Label8, 2040, 3240, 612, 192, Sizing::ToText},
+        {Command1, 414, 3840, 1512, 372, Sizing::Fixed},
+        {Command3, 2082, 3840, 1512, 372, Sizing::Fixed},
+        {Command2, 3726, 3840, 1392, 372, Sizing::Fixed},
+        {Shape3, 60, 4380, 5412, 12, Sizing::Fixed},
+        {Shape4, 60, 4380, 5412, 12, Sizing::Fixed},
+        {lblTalk, 60, 4440, 36, 192, Sizing::ToText},
+        {Label11, 4380, 4440, 1080, 156, Sizing::ToText},
+    };
+    for (const Placement &p : placements) {
+        QRect box(TwipsToPixels(p.left, dotsPerInch), TwipsToPixels(p.top, dotsPerInch),
+                  TwipsToPixels(p.width, dotsPerInch), TwipsToPixels(p.height, dotsPerInch));
+        // An outline is never thinner than its own pen: the divider pair is one twip row high.
+        if (auto *shape = qobject_cast<QFrame *>(p.control);
+            shape && shape->objectName().startsWith(u"Shape"))
+            box.setHeight(std::max(box.height(), shape->lineWidth()));
+        p.control->setGeometry(box);
+        if (p.sizing != Sizing::Fixed)
+            p.control->adjustSize();
+        if (p.sizing == Sizing::ToTextCentred)
+            p.control->move(box.left() + (box.width() - p.control->width()) / 2, box.top());
+    }
+    Client->setFixedSize(TwipsToPixels(5532, dotsPerInch), TwipsToPixels(4704, dotsPerInch));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+}
+
+void frmDalvane::CentreOnScreen()
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(where->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+// Start-up: the year, the greeting, the regional date order and the hint and sample that go
+// with it.
+void frmDalvane::Form_Initialize()
+{
+    Text5->setText(QString::number(m_services.Today().year()));
+    setTalk(kGreeting);
+    EllReg::DateOrder = DetectDateOrder(m_settings);
+    switch (EllReg::DateOrder) {
+    case kDayMonthYear:
+        setCaption(Label2, QStringLiteral("( In the Format dd-mm-yyyy )"));
+        Text1->setText(QStringLiteral("01-02-1971"));
+        break;
+    case kMonthDayYear:
+        setCaption(Label2, QStringLiteral("( In the Format mm-dd-yyyy )"));
+        Text1->setText(QStringLiteral("02-01-1971"));
+        break;
+    default:
+        setCaption(Label2, QStringLiteral("( In the Format yyyy-mm-dd )"));
+        Text1->setText(QStringLiteral("1971-02-01"));
+        break;
+    }
+}
+
+void frmDalvane::CalculateRoz()
+{
+    const QString entry = TrimBlanks(Text1->text());
+    Text1->setText(entry);
+
+    // The before-dawn shift is settled with the date check: the day before the first day of
+    // the calendar is refused as an invalid date rather than failing half-way through.
+    std::optional<CalendarDate> reckoning;
+    const std::optional<CalendarDate> entered = ParseDate(entry, EllReg::DateOrder, m_settings);
+    if (entered)
+        reckoning = BeforeDawnShift(*entered, Check1->isChecked());
+    if (!reckoning) {
+        switch (EllReg::DateOrder) {
+        case kDayMonthYear:
+            m_services.ShowWarning(
+                this, QStringLiteral("Please Enter a Valid date in the Format: dd-mm-yyyy"));
+            break;
+        case kMonthDayYear:
+            m_services.ShowWarning(
+                this, QStringLiteral("Please Enter a Valid date in the Format: mm-dd-yyyy"));
+            break;
+        default:
+            m_services.ShowWarning(
+                this, QStringLiteral("Please Enter a Valid date in the Format: yyyy-mm-dd"));
+            break;
+        }
+        setTalk(QStringLiteral("Please enter a valid date...you sure are making me work !"));
+        moveFocus(Text1);
+        return;
+    }
+    if (!IsNumeric(Text5->text(), m_settings)) {
+        m_services.ShowWarning(this, QStringLiteral("Please Enter a Valid Year"));
+        setTalk(QStringLiteral("Yo...please...enter a Valid year dikraa !"));
+        Text5->setText(QString::number(m_services.Today().year()));
+        moveFocus(Text5);
+        return;
+    }
+    const double year = Val(Text5->text());
+    if (year < 1 || year > 9999) {
+        m_services.ShowWarning(this, QStringLiteral("Please Enter a Year between 1 and 9999"));
+        setTalk(QStringLiteral("Please enter a number I recognize !"));
+        Text5->setText(QString::number(m_services.Today().year()));
+        moveFocus(Text5);
+        return;
+    }
+
+    setTalk(QStringLiteral("I'm working, I'm calculating....please wait !"));
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    Command3->setEnabled(false);
+    Text3->clear();
+    setCaption(Label10, QString());
+    Text4->clear();
+
+    // The walks below run for up to some millions of days without returning to the event loop,
+    // so each field is painted as soon as it is known.
+    Text2->setText(FormatDate(*entered, QStringLiteral("dd-mmm-yyyy"), m_settings));
+    m_services.RepaintNow(Text2);
+
+    const RozRow &row = RozTable[ReckonRoz(*reckoning, EllReg::DateOrder)];
+    setTalk(QStringLiteral("There, I've finished calculating the Roz...next the Date..."));
+    Text3->setText(FromAscii(row.name));
+    setCaption(Label10, FromAscii(row.meaning));
+    m_services.RepaintNow(Text3);
+    m_services.RepaintNow(Label10);
+
+    const QString yearText = Text5->text();
+    if (const std::optional<CalendarDate> same =
+            SameRozDate(*reckoning, Utf16(yearText), EllReg::DateOrder, m_settings.rules)) {
+        Text4->setText(FormatDate(*same, QStringLiteral("Long Date"), m_settings));
+        setTalk(QStringLiteral("Finished calculating the Roz and the Date...Dikraaa !"));
+    } else {
+        setTalk(QStringLiteral("I did the Roz but I can't calculate that Date...try again please"));
+        Text4->setText(QStringLiteral("Cannot be Calculated"));
+    }
+
+    Command1->setEnabled(true);
+    Command2->setEnabled(true);
+    Command3->setEnabled(true);
+    moveFocus(Text1);
+}
+
+void frmDalvane::Command1_Click()
+{
+    CalculateRoz();
+}
+
+void frmDalvane::mnuCalc_Click()
+{
+    CalculateRoz();
+}
+
+void frmDalvane::Command2_Click()
+{
+    m_services.EndProgram();
+}
+
+void frmDalvane::mnuExit_Click()
+{
+    m_services.EndProgram();
+}
+
+void frmDalvane::Command3_Click()
+{
+    cancelAll();
+}
+
+void frmDalvane::mnuCancel_Click()
+{
+    cancelAll();
+}
+
+void frmDalvane::cancelAll()
+{
+    Text1->clear();
+    Text2->clear();
+    Text3->clear();
+    Text4->clear();
+    setCaption(Label10, QString());
+    Check1->setChecked(false);
+    Command3->setEnabled(false);
+    setTalk(QStringLiteral("I bow to thee command...everything has been Cancelled !"));
+    moveFocus(Text1);
+}
+
+void frmDalvane::Command4_Click()
+{
+    todaysRoz(true);
+}
+
+void frmDalvane::mnuToday_Click()
+{
+    todaysRoz(false);
+}
+
+// The button always reckons today as it is; the menu keeps the before-dawn flag the user set.
+void frmDalvane::todaysRoz(bool clearBeforeDawn)
+{
+    const QString pattern = EllReg::DateOrder == kDayMonthYear   ? QStringLiteral("dd/mm/yyyy")
+                            : EllReg::DateOrder == kMonthDayYear ? QStringLiteral("mm/dd/yyyy")
+                                                                 : QStringLiteral("yyyy/mm/dd");
+    Text1->setText(FormatDate(m_services.Today(), pattern, m_settings));
+    Text2->clear();
+    Text3->clear();
+    Text4->clear();
+    setCaption(Label10, QString());
+    if (clearBeforeDawn)
+        Check1->setChecked(false);
+    Text5->setText(QString::number(m_services.Today().year()));
+    setTalk(QStringLiteral("Click on the 'Calculate Roz' Button to check today's Roz."));
+    CalculateRoz();
+}
+
+void frmDalvane::mnuContents_Click()
+{
+    setTalk(QStringLiteral("Didn't I tell you Help was avaliable?"));
+    if (!m_help)
+        m_help = std::make_unique<frmHelp>();
+    m_services.ShowModal(m_help.get());
+}
+
+void frmDalvane::nmuAbout_Click()
+{
+    setTalk(kAboutRemark);
+    if (!m_about)
+        m_about = std::make_unique<frmAbout>(m_services, m_registry);
+    m_services.ShowModal(m_about.get());
+}
+
+void frmDalvane::Label2_DblClick()
+{
+    Label9->setVisible(!Label9->isVisible());
+}
+
+void frmDalvane::Text1_GotFocus()
+{
+    Command1->setEnabled(true);
+    Command2->setEnabled(true);
+    if (!Text1->text().isEmpty())
+        Command3->setEnabled(true);
+}
+
+void frmDalvane::Text1_KeyPress(std::int16_t &KeyAscii)
+{
+    Q_UNUSED(KeyAscii); // every character is let through; only CalculateRoz judges the field
+    setTalk(QStringLiteral("Yesss...I'm getting some Input !"));
+    Command1->setEnabled(true);
+    Command3->setEnabled(true);
+}
+
+bool frmDalvane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1) {
+        switch (event->type()) {
+        case QEvent::FocusIn: {
+            // A message box or a menu closing gives the focus back; that is not a move.
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                m_text1HasFocus = false;
+            if (!m_text1HasFocus) {
+                m_text1HasFocus = true;
+                Text1_GotFocus();
+            }
+            break;
+        }
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                m_text1HasFocus = false;
+            break;
+        }
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const int code = key->key();
+            // Enter belongs to the default button and Tab to the focus order; Delete edits
+            // without typing a character.
+            if (!key->text().isEmpty() && code != Qt::Key_Return && code != Qt::Key_Enter &&
+                code != Qt::Key_Tab && code != Qt::Key_Backtab && code != Qt::Key_Delete) {
+                std::int16_t keyAscii = static_cast<std::int16_t>(key->text().at(0).unicode());
+                Text1_KeyPress(keyAscii);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    } else if (watched == Label2 && event->type() == QEvent::MouseButtonDblClick) {
+        Label2_DblClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter clicks the button that has the focus, and anywhere else the default button, as in a
+// dialog; Esc is nobody's.
+void frmDalvane::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto *button = qobject_cast<QPushButton *>(focusWidget());
+        if (!button)
+            button = Command1;
+        if (button->isEnabled())
+            button->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmDalvane::setTalk(const QString &remark)
+{
+    setCaption(lblTalk, remark);
+    lblTalk->setAccessibleDescription(remark);
+}
+
+void frmDalvane::setCaption(QLabel *label, const QString &caption)
+{
+    label->setText(caption);
+    if (label != Label10)
+        label->adjustSize();
+}
+
+// Moving the focus by code raises the date field's focus handler when the focus really moves,
+// also while the window is not the active one and the toolkit sends no focus event.
+void frmDalvane::moveFocus(QLineEdit *field)
+{
+    const bool moves = focusWidget() != field;
+    field->setFocus(Qt::OtherFocusReason);
+    if (field == Text1 && moves && !isActiveWindow()) {
+        m_text1HasFocus = true;
+        Text1_GotFocus();
+    } else if (field != Text1 && !isActiveWindow()) {
+        m_text1HasFocus = false;
+    }
+}
