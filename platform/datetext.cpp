@@ -196,7 +196,13 @@ std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCod
             else
                 numbers[n++] = &field;
         }
-        const bool yearFirst = order != kDayMonthYear && order != kMonthDayYear;
+        // A number of three or four digits can only be the year, so the program's own echo
+        // "20-Aug-2001" reads back under every order.
+        bool yearFirst = order != kDayMonthYear && order != kMonthDayYear;
+        if (numbers[0]->digits > 2 && numbers[1]->digits <= 2)
+            yearFirst = true;
+        else if (numbers[1]->digits > 2 && numbers[0]->digits <= 2)
+            yearFirst = false;
         day = numbers[yearFirst ? 1 : 0];
         year = numbers[yearFirst ? 0 : 1];
     } else if (order == kDayMonthYear) {
