@@ -33,7 +33,7 @@ public:
     // One day later / earlier. Leaving the range is the caller's error.
     constexpr CalendarDate nextDay() const
     {
-        if (m_day < daysInMonth(m_year, m_month))
+        if (m_day < 28 || m_day < daysInMonth(m_year, m_month))
             return CalendarDate(m_year, m_month, m_day + 1);
         if (m_month < 12)
             return CalendarDate(m_year, m_month + 1, 1);

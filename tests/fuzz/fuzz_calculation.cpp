@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Input: one byte choosing the regional setting, the date order and the before-dawn flag, then
+// the date text, a newline and the year text (UTF-8). Everything the window does with them
+// runs, and what must hold of its answers is checked against plain day arithmetic.
+#include "civiloracle.h"
+#include "regional.h"
+#include "roz.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+const RegionalSettings &Settings(int index)
+{
+    static const RegionalSettings all[] = {
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("en_GB"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("en_US"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("hu_HU"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("fa_IR"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("de_DE"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("ko_KR"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("C"))),
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("sv_SE"))),
+    };
+    return all[index % 8];
+}
+
+long DaysOf(CalendarDate date)
+{
+    return DaysFromCivil({date.year(), date.month(), date.day()});
+}
+
+void Require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size < 1)
+        return 0;
+    const RegionalSettings &settings = Settings(data[0] & 7);
+    const auto order = static_cast<DateOrderCode>((data[0] >> 3) & 3); // 0 reads as 3
+    const bool beforeDawn = data[0] & 0x20;
+    const QString input = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
+                                            static_cast<qsizetype>(size - 1));
+    const qsizetype newline = input.indexOf(u'\n');
+    const QString dateText = input.left(newline).trimmed();
+    const QString yearText = newline < 0 ? QStringLiteral("2005") : input.mid(newline + 1);
+
+    const std::optional<CalendarDate> entered = ParseDate(dateText, order, settings);
+    Require(IsDate(dateText, order, settings) == entered.has_value());
+    (void)IsNumeric(yearText, settings);
+    (void)Val(yearText);
+    if (!entered)
+        return 0;
+
+    // What the program writes of a date it reads back.
+    for (const QString &pattern : {TodayPattern(order), QStringLiteral("dd-mmm-yyyy")})
+        Require(ParseDate(FormatDate(*entered, pattern, settings), order, settings) == entered);
+    (void)FormatDate(*entered, QStringLiteral("Long Date"), settings);
+
+    const std::optional<CalendarDate> reckoning = BeforeDawnShift(*entered, beforeDawn);
+    if (!reckoning)
+        return 0;
+    const int roz = ReckonRoz(*reckoning, order);
+    Require(roz >= 1 && roz <= 35 && roz == OracleRoz(DaysOf(*reckoning)));
+
+    const std::u16string year(reinterpret_cast<const char16_t *>(yearText.utf16()),
+                              yearText.size());
+    if (const std::optional<CalendarDate> same =
+            SameRozDate(*reckoning, year, order, settings.rules)) {
+        const long distance = DaysOf(*same) - DaysOf(*reckoning);
+        Require(distance >= 0 && distance % 365 == 0);
+    }
+    return 0;
+}
