@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
 
+#include "dialogfont.h"
 #include "keyvalue.h"
 #include "registry.h"
 #include "twips.h"
 #include "windowservices.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,19 +38,6 @@ const QString &NoticeOfRights()
     return notice;
 }
 
-// The heading's Arial, or the metric-compatible Liberation Sans where Arial is not installed.
-QFont HeadingFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    if (!QFontDatabase::families().contains(QStringLiteral("Arial")) &&
-        QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
-        font.setFamily(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(18);
-    font.setBold(true);
-    return font;
-}
-
 // The emblem, drawn from its vector source at the box's size so that it stays sharp at any
 // resolution and on high-density screens.
 QPixmap EmblemPixmap(QSize size, qreal devicePixelRatio)
@@ -77,10 +64,7 @@ frmAbout::frmAbout(WindowServices &services, Registry &registry, QWidget *parent
     setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
-    // The 8-point dialog font the window was drawn for, in the nearest family available.
-    QFont dialogFont = font();
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setFont(DialogFont());
     setAccessibleName(windowTitle());
 
     createControls();
@@ -123,7 +107,9 @@ void frmAbout::createControls()
 
     Label1 = new QLabel(QStringLiteral("Dalvane v2.0.2"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(HeadingFont());
+    QFont headingFont = DialogFont(18);
+    headingFont.setBold(true);
+    Label1->setFont(headingFont);
     Label1->move(TwipsToPixels(480, dpi), 0);
     Label1->adjustSize();
 
@@ -141,9 +127,7 @@ void frmAbout::createControls()
     // is right-aligned, the one display setting it shares with the main window's meaning label.
     Label2 = new QLabel(QString(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    QFont noteFont = font();
-    noteFont.setPointSize(6);
-    Label2->setFont(noteFont);
+    Label2->setFont(DialogFont(6));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     place(Label2, 120, 2280, 1632, 912);

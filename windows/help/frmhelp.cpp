@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmhelp.h"
 
+#include "dialogfont.h"
 #include "twips.h"
 
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -29,10 +31,7 @@ frmHelp::frmHelp(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
-    // The 8-point dialog font the window was drawn for, in the nearest family available.
-    QFont dialogFont = font();
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setFont(DialogFont());
     setAccessibleName(windowTitle());
 
     createControls();
@@ -51,6 +50,16 @@ void frmHelp::createControls()
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(TwipsRect(60, 60, 3372, 4512, logicalDpiX()));
+}
+
+void frmHelp::keyPressEvent(QKeyEvent *event)
+{
+    // The window has no button, so Esc closes nothing: only the title bar's close does.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QString frmHelp::HelpText()

@@ -23,6 +23,9 @@ public:
     // line break, and a run that fills further lines leaves an empty line as well.
     static QString HelpDisplayText(const QString &helpText);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
 
