@@ -223,6 +223,11 @@ void TestFrmAbout::windowAttributes()
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
 
+    // The program icon itself.
+    const QImage icon = window.windowIcon().pixmap(QSize(64, 64)).toImage();
+    QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+             QImage(QStringLiteral(":/icons/dalvane.png")).convertToFormat(QImage::Format_ARGB32));
+
     const qreal dpi = window.logicalDpiX();
     const QSize client(TwipsToPixels(3516, dpi), TwipsToPixels(3312, dpi));
     QCOMPARE(window.minimumSize(), client);

@@ -137,6 +137,15 @@ void TestFrmHelp::windowAttributes()
     QCOMPARE(window.minimumSize(), client);
     QCOMPARE(window.maximumSize(), client);
 
+    // The help variant of the program icon: 64 x 64, and not the About window's picture.
+    const QImage icon = window.windowIcon().pixmap(QSize(64, 64)).toImage();
+    QCOMPARE(icon.size(), QSize(64, 64));
+    const QImage programIcon = QImage(QStringLiteral(":/icons/dalvane.png"));
+    QCOMPARE(programIcon.size(), QSize(64, 64));
+    QVERIFY2(icon.convertToFormat(QImage::Format_ARGB32) !=
+                 programIcon.convertToFormat(QImage::Format_ARGB32),
+             "the Help window shows the plain program icon");
+
     QLabel *Label1 = HelpLabel(window);
     QVERIFY(Label1);
     QCOMPARE(Label1->geometry(), TwipsRect(60, 60, 3372, 4512, dpi));
