@@ -318,7 +318,10 @@ void TestFrmAbout::controlsDoNotOverlap()
     QVERIFY(Label3->height() >= Label3->heightForWidth(Label3->width()));
     auto *Label2 = control<QLabel>(window, "Label2");
     QCOMPARE(Label2->font().pointSize(), 6);
-    QVERIFY(Label2->alignment() & Qt::AlignRight);
+    QCOMPARE(Label2->text(), QString());
+    QCOMPARE(Label2->frameShape(), QFrame::Panel);
+    QCOMPARE(Label2->lineWidth(), 1);
+    QVERIFY(Label2->wordWrap());
 
     auto *Picture2 = control<QLabel>(window, "Picture2");
     QCOMPARE(Picture2->toolTip(), QStringLiteral("Asho-Farohar"));

@@ -123,13 +123,17 @@ void frmAbout::createControls()
     Label3->setGeometry(noticeBox.x(), noticeBox.y(), noticeBox.width(),
                         std::max(noticeBox.height(), Label3->heightForWidth(noticeBox.width())));
 
-    // The freeware note is empty when the window is designed and no code fills it in. Its text
-    // is right-aligned, the one display setting it shares with the main window's meaning label.
+    // The freeware note is empty when the window is designed and no code fills it in. It has
+    // a single-line border, the one display setting it shares with the main window's meaning
+    // label.
     Label2 = new QLabel(QString(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(DialogFont(6));
     Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Label2->setLineWidth(1);
+    Label2->setAccessibleDescription(QStringLiteral("Freeware note"));
     place(Label2, 120, 2280, 1632, 912);
 }
 
