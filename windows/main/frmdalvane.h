@@ -23,6 +23,8 @@ class frmHelp;
 // File and Help menus and the running remark in the status line.
 class frmDalvane : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     frmDalvane(WindowServices &services, Registry &registry, const RegionalSettings &settings,
                QWidget *parent = nullptr);
