@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Screenshots of the main window under a virtual display, at 96 and 120 dots per inch: after
-# start-up, after the worked example (20-08-2001 in 2005), after an invalid date with its box,
+# start-up, after the worked example (20-08-2001 in 2005), with a target year that cannot be
+# calculated, after an invalid date with its box,
 # after Cancel and after Today's Roz. The pictures land in shots/.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
@@ -58,6 +59,13 @@ session() {
     xdotool key Return
     sleep 1
     import -window root "$shots/main-$dpi-example.png"
+
+    # A target year before the date's: the longest remark of the status line.
+    xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool type --delay 30 '2000'
+    xdotool key Return
+    sleep 1
+    import -window root "$shots/main-$dpi-cannot.png"
 
     # An invalid date: the warning box, then the window once it is closed.
     xdotool key ctrl+a

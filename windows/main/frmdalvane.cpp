@@ -207,12 +207,16 @@ void frmDalvane::createControls()
     Command2 = MakeButton(c, "Command2", QStringLiteral("Exit"));
     lblTalk = MakeLabel(c, "lblTalk", QString());
     lblTalk->setAccessibleName(QStringLiteral("Status"));
+    // The longest remarks reach under the version label; the remark is what the user reads, so
+    // it is painted over the label on the window's own background.
+    lblTalk->setAutoFillBackground(true);
     Label11 = MakeLabel(c, "Label11", QStringLiteral("Dalvane 2.0.2"));
     Label11->setFont(DesignFont(6.6, true, true, QStringLiteral("Small Fonts")));
     SetColour(Label11, QPalette::WindowText, QColor(0, 0, 192));
 
     for (QWidget *shape : {Shape4, Shape3, Shape2, Shape1})
         shape->lower();
+    lblTalk->raise();
 }
 
 void frmDalvane::createMenus()
