@@ -3,15 +3,21 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
-// The windows are drawn for the 8-point "MS Sans Serif" dialog font, whose widths are close to
-// Arial's; Arial, or the metric-compatible Liberation Sans that fontconfig puts in its place,
-// breaks the fixed-size labels' lines where the design expects. "Small Fonts" and the heading's
-// "Arial" take the same family at their own sizes.
-inline QFont DialogFont(int pointSize = 8)
+// The windows are drawn for the old Windows dialog fonts ("MS Sans Serif", "Small Fonts") and
+// Arial, whose widths are close to one another. Where those are missing, Arial's metric twin
+// Liberation Sans (or Arimo) keeps every caption within the box drawn for it; the system's own
+// sans-serif, often wider, is only the last resort.
+inline QFont DialogFont(qreal pointSize = 8, bool bold = false, bool italic = false,
+                        const QString &family = QStringLiteral("MS Sans Serif"))
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    font.setFamilies({family, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
     return font;
 }

@@ -107,9 +107,7 @@ void frmAbout::createControls()
 
     Label1 = new QLabel(QStringLiteral("Dalvane v2.0.2"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont headingFont = DialogFont(18);
-    headingFont.setBold(true);
-    Label1->setFont(headingFont);
+    Label1->setFont(DialogFont(18, true, false, QStringLiteral("Arial")));
     Label1->move(TwipsToPixels(480, dpi), 0);
     Label1->adjustSize();
 
@@ -128,11 +126,11 @@ void frmAbout::createControls()
     // label.
     Label2 = new QLabel(QString(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(DialogFont(6));
+    Label2->setFont(DialogFont(6, false, false, QStringLiteral("Small Fonts")));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2->setLineWidth(1);
+    // The note is empty, so the label is given neither border nor right alignment: an empty
+    // framed box would look like a control that failed to draw.
     Label2->setAccessibleDescription(QStringLiteral("Freeware note"));
     place(Label2, 120, 2280, 1632, 912);
 }

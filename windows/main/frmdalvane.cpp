@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmdalvane.h"
 
+#include "dialogfont.h"
 #include "ellreg.h"
 #include "frmabout.h"
 #include "frmhelp.h"
@@ -57,23 +58,6 @@ QString TrimBlanks(const QString &text)
     while (last > first && text.at(last - 1) == u' ')
         --last;
     return text.mid(first, last - first);
-}
-
-// The design's "MS Sans Serif" and "Small Fonts" are bitmap fonts of old Windows; where they are
-// missing, a sans-serif of Arial's widths keeps the captions within the boxes drawn for them,
-// and the system's own sans-serif is the last resort.
-QFont DesignFont(qreal pointSize, bool bold = false, bool italic = false,
-                 const QString &family = QStringLiteral("MS Sans Serif"))
-{
-    QFont font;
-    font.setFamilies({family, QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
 }
 
 void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -155,7 +139,7 @@ void frmDalvane::createControls()
 {
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
-    Client->setFont(DesignFont(8));
+    Client->setFont(DialogFont(8));
     setCentralWidget(Client);
     QWidget *c = Client;
 
@@ -166,9 +150,9 @@ void frmDalvane::createControls()
     Shape4 = MakeShape(c, "Shape4", 1, QPalette::Base);
 
     Label5 = MakeLabel(c, "Label5", QStringLiteral("Zoroastrian Dalvane"));
-    Label5->setFont(DesignFont(12, true));
+    Label5->setFont(DialogFont(12, true));
     Label9 = MakeLabel(c, "Label9", QStringLiteral("CHAIYE HAME ZARTHOSTI "));
-    Label9->setFont(DesignFont(7.8, true, true));
+    Label9->setFont(DialogFont(7.8, true, true));
     SetColour(Label9, QPalette::WindowText, QColor(255, 0, 0));
     Label9->setVisible(false);
     Text1 = MakeTextBox(c, "Text1", QStringLiteral("Enter English Calendar Date"), false);
@@ -211,7 +195,7 @@ void frmDalvane::createControls()
     // it is painted over the label on the window's own background.
     lblTalk->setAutoFillBackground(true);
     Label11 = MakeLabel(c, "Label11", QStringLiteral("Dalvane 2.0.2"));
-    Label11->setFont(DesignFont(6.6, true, true, QStringLiteral("Small Fonts")));
+    Label11->setFont(DialogFont(6.6, true, true, QStringLiteral("Small Fonts")));
     SetColour(Label11, QPalette::WindowText, QColor(0, 0, 192));
 
     for (QWidget *shape : {Shape4, Shape3, Shape2, Shape1})
@@ -316,8 +300,7 @@ void frmDalvane::ApplyLayout(qreal dotsPerInch)
         {Label11, 4380, 4440, 1080, 156, Sizing::ToText},
     };
     for (const Placement &p : placements) {
-        QRect box(TwipsToPixels(p.left, dotsPerInch), TwipsToPixels(p.top, dotsPerInch),
-                  TwipsToPixels(p.width, dotsPerInch), TwipsToPixels(p.height, dotsPerInch));
+        QRect box = TwipsRect(p.left, p.top, p.width, p.height, dotsPerInch);
         // An outline is never thinner than its own pen: the divider pair is one twip row high.
         if (auto *shape = qobject_cast<QFrame *>(p.control);
             shape && shape->objectName().startsWith(u"Shape"))
@@ -329,6 +312,7 @@ void frmDalvane::ApplyLayout(qreal dotsPerInch)
             p.control->move(box.left() + (box.width() - p.control->width()) / 2, box.top());
     }
     Client->setFixedSize(TwipsToPixels(5532, dotsPerInch), TwipsToPixels(4704, dotsPerInch));
+    fitMeaning();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
 }
@@ -378,20 +362,7 @@ void frmDalvane::CalculateRoz()
     if (entered)
         reckoning = BeforeDawnShift(*entered, Check1->isChecked());
     if (!reckoning) {
-        switch (EllReg::DateOrder) {
-        case kDayMonthYear:
-            m_services.ShowWarning(
-                this, QStringLiteral("Please Enter a Valid date in the Format: dd-mm-yyyy"));
-            break;
-        case kMonthDayYear:
-            m_services.ShowWarning(
-                this, QStringLiteral("Please Enter a Valid date in the Format: mm-dd-yyyy"));
-            break;
-        default:
-            m_services.ShowWarning(
-                this, QStringLiteral("Please Enter a Valid date in the Format: yyyy-mm-dd"));
-            break;
-        }
+        m_services.ShowWarning(this, InvalidDateMessage(EllReg::DateOrder));
         setTalk(QStringLiteral("Please enter a valid date...you sure are making me work !"));
         moveFocus(Text1);
         return;
@@ -504,10 +475,7 @@ void frmDalvane::mnuToday_Click()
 // The button always reckons today as it is; the menu keeps the before-dawn flag the user set.
 void frmDalvane::todaysRoz(bool clearBeforeDawn)
 {
-    const QString pattern = EllReg::DateOrder == kDayMonthYear   ? QStringLiteral("dd/mm/yyyy")
-                            : EllReg::DateOrder == kMonthDayYear ? QStringLiteral("mm/dd/yyyy")
-                                                                 : QStringLiteral("yyyy/mm/dd");
-    Text1->setText(FormatDate(m_services.Today(), pattern, m_settings));
+    Text1->setText(FormatDate(m_services.Today(), TodayPattern(EllReg::DateOrder), m_settings));
     Text2->clear();
     Text3->clear();
     Text4->clear();
@@ -624,8 +592,25 @@ void frmDalvane::setTalk(const QString &remark)
 void frmDalvane::setCaption(QLabel *label, const QString &caption)
 {
     label->setText(caption);
-    if (label != Label10)
+    if (label == Label10)
+        fitMeaning();
+    else
         label->adjustSize();
+}
+
+// The meaning keeps its two-line box. At the designed size one meaning (roz 7) needs a third
+// line, which the box would cut off; that one is set a little smaller so it shows whole.
+void frmDalvane::fitMeaning()
+{
+    QFont font = Client->font();
+    const QRect room = Label10->contentsRect();
+    for (; font.pointSizeF() > 6; font.setPointSizeF(font.pointSizeF() - 0.5)) {
+        const QRect needed = QFontMetrics(font).boundingRect(
+            room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, Label10->text());
+        if (needed.height() <= room.height())
+            break;
+    }
+    Label10->setFont(font);
 }
 
 // Moving the focus by code raises the date field's focus handler when the focus really moves,

@@ -109,6 +109,7 @@ private:
     void createTabOrder();
     void setTalk(const QString &remark);
     void setCaption(QLabel *label, const QString &caption);
+    void fitMeaning();
     void moveFocus(QLineEdit *field);
     void cancelAll();
     void todaysRoz(bool clearBeforeDawn);
