@@ -133,9 +133,9 @@ QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSett
         return twoDigits(date.day()) + u'-' + settings.shortMonthNames.at(date.month() - 1) + u'-' +
                fourDigits(date.year());
     if (pattern == u"Long Date")
-        return settings.locale.toString(ToQDate(date), QLocale::LongFormat);
+        return settings.locale.toString(ToQDate(date), settings.longDatePattern);
     if (pattern == u"Short Date")
-        return settings.locale.toString(ToQDate(date), QLocale::ShortFormat);
+        return settings.locale.toString(ToQDate(date), settings.shortDatePattern);
     if (pattern == u"dd/mm/yyyy")
         return twoDigits(date.day()) + separator + twoDigits(date.month()) + separator +
                fourDigits(date.year());

@@ -19,7 +19,10 @@ struct MainWindowHarness
 {
     explicit MainWindowHarness(const QString &localeName = QStringLiteral("en_GB"),
                                CalendarDate today = *CalendarDate::fromYmd(2030, 6, 12))
-        : services(today), settings(RegionalSettings::fromLocale(QLocale(localeName))),
+        : MainWindowHarness(RegionalSettings::fromLocale(QLocale(localeName)), today)
+    {}
+    MainWindowHarness(const RegionalSettings &regional, CalendarDate today)
+        : services(today), settings(regional),
           window(std::make_unique<frmDalvane>(services, registry, settings))
     {}
 

@@ -20,23 +20,38 @@ private slots:
         QTest::addColumn<int>("order");
         QTest::addColumn<QString>("hint");
         QTest::addColumn<QString>("sample");
+        QTest::addColumn<QString>("shortPattern"); // a user's own short date, if any
 
         const QString dmy = QStringLiteral("( In the Format dd-mm-yyyy )");
         const QString mdy = QStringLiteral("( In the Format mm-dd-yyyy )");
         const QString ymd = QStringLiteral("( In the Format yyyy-mm-dd )");
         // en_GB dd/MM/yyyy; de_DE dd.MM.yy; C "d MMM yyyy" (day first, month name after it)
-        QTest::newRow("day-first en_GB") << "en_GB" << 2030 << 1 << dmy << "01-02-1971";
+        QTest::newRow("day-first en_GB")
+            << "en_GB" << 2030 << 1 << dmy << "01-02-1971" << QString();
         QTest::newRow("day-first two-digit year de_DE")
-            << "de_DE" << 1999 << 1 << dmy << "01-02-1971";
-        QTest::newRow("day-first month name C") << "C" << 2030 << 1 << dmy << "01-02-1971";
+            << "de_DE" << 1999 << 1 << dmy << "01-02-1971" << QString();
+        QTest::newRow("day-first month name C")
+            << "C" << 2030 << 1 << dmy << "01-02-1971" << QString();
         // en_US M/d/yy
-        QTest::newRow("month-first en_US") << "en_US" << 2030 << 2 << mdy << "02-01-1971";
+        QTest::newRow("month-first en_US")
+            << "en_US" << 2030 << 2 << mdy << "02-01-1971" << QString();
         // sv_SE yyyy-MM-dd; ja_JP yyyy/MM/dd; ko_KR "yy. M. d." (two-digit year first)
-        QTest::newRow("year-first sv_SE") << "sv_SE" << 2030 << 3 << ymd << "1971-02-01";
-        QTest::newRow("year-first ja_JP") << "ja_JP" << 9999 << 3 << ymd << "1971-02-01";
-        QTest::newRow("two-digit year first ko_KR") << "ko_KR" << 100 << 3 << ymd << "1971-02-01";
+        QTest::newRow("year-first sv_SE")
+            << "sv_SE" << 2030 << 3 << ymd << "1971-02-01" << QString();
+        QTest::newRow("year-first ja_JP")
+            << "ja_JP" << 9999 << 3 << ymd << "1971-02-01" << QString();
+        QTest::newRow("two-digit year first ko_KR")
+            << "ko_KR" << 100 << 3 << ymd << "1971-02-01" << QString();
         // my_MM dd-MM-yy in Myanmar digits: the first characters are no "22" of ours
-        QTest::newRow("other digits my_MM") << "my_MM" << 2030 << 3 << ymd << "1971-02-01";
+        QTest::newRow("other digits my_MM")
+            << "my_MM" << 2030 << 3 << ymd << "1971-02-01" << QString();
+        // Short dates a user set up that begin with a month or weekday name read as year first.
+        QTest::newRow("month-name first") << "en_US" << 2030 << 3 << ymd << "1971-02-01"
+                                          << "MMM d, yyyy";
+        QTest::newRow("weekday first") << "en_GB" << 2030 << 3 << ymd << "1971-02-01"
+                                       << "ddd dd/MM/yyyy";
+        QTest::newRow("user's own day first") << "en_US" << 2030 << 1 << dmy << "01-02-1971"
+                                              << "d.M.yyyy";
     }
     void startup()
     {
@@ -45,9 +60,13 @@ private slots:
         QFETCH(int, order);
         QFETCH(QString, hint);
         QFETCH(QString, sample);
+        QFETCH(QString, shortPattern);
 
         EllReg::DateOrder = 0;
-        MainWindowHarness h(locale, *CalendarDate::fromYmd(year, 3, 4));
+        RegionalSettings settings = RegionalSettings::fromLocale(QLocale(locale));
+        if (!shortPattern.isEmpty())
+            settings.shortDatePattern = shortPattern;
+        MainWindowHarness h(settings, *CalendarDate::fromYmd(year, 3, 4));
         frmDalvane &w = *h.window;
         QCOMPARE(EllReg::DateOrder, order);
         QCOMPARE(w.Label2->text(), hint);
