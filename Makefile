@@ -3,6 +3,7 @@
 
 BUILD       := build
 BENCH_BUILD := build/bench
+PACKAGE_BUILD := build/package
 SUDO        := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build and run: compilers, CMake, Qt 6, the sanitizer and fuzzer run-times.
@@ -13,6 +14,8 @@ PACKAGES := cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev qt6-svg-dev
 TEST_PACKAGES := xvfb xauth imagemagick desktop-file-utils appstream mingw-w64 \
                  at-spi2-core python3-pyatspi dbus-x11 dpkg-dev file
 BENCH_PACKAGES := libbenchmark-dev
+# The Debian package: dpkg-shlibdeps finds the run-time libraries it depends on.
+PACKAGE_PACKAGES := dpkg-dev
 
 .PHONY: all deps test-deps bench-deps configure build run test bench package clean
 
@@ -55,6 +58,17 @@ bench: bench-deps
 	    -DDALVANE_BENCH=ON
 	cmake --build $(BENCH_BUILD) --target dalvane_bench
 	./$(BENCH_BUILD)/bench/dalvane_bench
+
+# The package to ship is built from a release tree of its own: the everyday tree is sanitized,
+# and its programs would need the sanitizer run-times on every machine.
+package: deps
+	@./tools/install-packages "$(SUDO)" $(PACKAGE_PACKAGES)
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DDALVANE_SANITIZE=OFF -DDALVANE_FUZZ=OFF
+	cmake --build $(PACKAGE_BUILD)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	cp $(PACKAGE_BUILD)/dalvane_2.0.2_$$(dpkg --print-architecture).deb .
+	@echo "Install it with: sudo apt-get install ./dalvane_2.0.2_$$(dpkg --print-architecture).deb"
 
 clean:
 	rm -rf $(BUILD)

@@ -235,6 +235,9 @@ def work(process, bus):
         failures.append("20-08-2001 in 2005: the date field reads %r: %s"
                         % (text_of(date_result), error))
     print("roz %r, in 2005 on %r" % (text_of(roz_field), text_of(date_result)))
+    # The meaning line is a label: a screen reader reads it by its text.
+    find(main, "the meaning of VAHISHTOIST read as a label",
+         named("The Fifth Gatha - It's Papeti Day !", {pyatspi.ROLE_LABEL}))
 
     failures += unnamed_controls(main)
 
