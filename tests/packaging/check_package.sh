@@ -25,6 +25,7 @@ require dpkg-deb dpkg
 require dpkg-shlibdeps dpkg-dev
 require file file
 require readelf binutils
+require appstreamcli appstream
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -102,6 +103,12 @@ if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
         fail "the metainfo does not launch $id.desktop"
     grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+fi
+
+# The software centres read the installed tree as a whole: metainfo, launcher and icon.
+if ! appstreamcli validate-tree --no-net "$root" >"$scratch/validate-tree.log" 2>&1; then
+    cat "$scratch/validate-tree.log" >&2
+    fail "appstreamcli validate-tree rejects the installed files"
 fi
 
 # The command-line calculator runs from where the package put it.
