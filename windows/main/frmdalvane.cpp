@@ -30,14 +30,6 @@ namespace {
 const QString kGreeting = QStringLiteral("Get the latest Dalvane from https://dalvane.example.org");
 const QString kAboutRemark = QStringLiteral("What do you think? Email me at dalvane@example.org");
 
-// Where a label's caption decides its size, and where the design's box stays put.
-enum class Sizing
-{
-    Fixed,
-    ToText,
-    ToTextCentred
-};
-
 QString FromAscii(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -191,16 +183,12 @@ void frmDalvane::createControls()
     Command2 = MakeButton(c, "Command2", QStringLiteral("Exit"));
     lblTalk = MakeLabel(c, "lblTalk", QString());
     lblTalk->setAccessibleName(QStringLiteral("Status"));
-    // The longest remarks reach under the version label; the remark is what the user reads, so
-    // it is painted over the label on the window's own background.
-    lblTalk->setAutoFillBackground(true);
     Label11 = MakeLabel(c, "Label11", QStringLiteral("Dalvane 2.0.2"));
     Label11->setFont(DialogFont(6.6, true, true, QStringLiteral("Small Fonts")));
     SetColour(Label11, QPalette::WindowText, QColor(0, 0, 192));
 
     for (QWidget *shape : {Shape4, Shape3, Shape2, Shape1})
         shape->lower();
-    lblTalk->raise();
 }
 
 void frmDalvane::createMenus()
@@ -270,7 +258,7 @@ void frmDalvane::ApplyLayout(qreal dotsPerInch)
         Sizing sizing;
     };
     const Placement placements[] = {
-        {Label5, 1236, -60, 3084, 300, Sizing::ToTextCentred},
+        {Label5, 1236, -60, 3084, 300, Sizing::Centred},
         {Label9, 420, 240, 2448, 192, Sizing::ToText},
         {Text1, 2880, 360, 1032, 312, Sizing::Fixed},
         {Command4, 4056, 360, 372, 312, Sizing::Fixed},
@@ -296,7 +284,7 @@ void frmDalvane::ApplyLayout(qreal dotsPerInch)
         {Command2, 3726, 3840, 1392, 372, Sizing::Fixed},
         {Shape3, 60, 4380, 5412, 12, Sizing::Fixed},
         {Shape4, 60, 4380, 5412, 12, Sizing::Fixed},
-        {lblTalk, 60, 4440, 36, 192, Sizing::ToText},
+        {lblTalk, 60, 4440, 36, 192, Sizing::GrowRight},
         {Label11, 4380, 4440, 1080, 156, Sizing::ToText},
     };
     for (const Placement &p : placements) {
@@ -306,10 +294,11 @@ void frmDalvane::ApplyLayout(qreal dotsPerInch)
             shape && shape->objectName().startsWith(u"Shape"))
             box.setHeight(std::max(box.height(), shape->lineWidth()));
         p.control->setGeometry(box);
-        if (p.sizing != Sizing::Fixed)
-            p.control->adjustSize();
-        if (p.sizing == Sizing::ToTextCentred)
-            p.control->move(box.left() + (box.width() - p.control->width()) / 2, box.top());
+        if (p.sizing != Sizing::Fixed) {
+            auto *label = static_cast<QLabel *>(p.control);
+            m_captionBoxes.insert(label, {box, p.sizing});
+            sizeToCaption(label);
+        }
     }
     Client->setFixedSize(TwipsToPixels(5532, dotsPerInch), TwipsToPixels(4704, dotsPerInch));
     fitMeaning();
@@ -595,7 +584,26 @@ void frmDalvane::setCaption(QLabel *label, const QString &caption)
     if (label == Label10)
         fitMeaning();
     else
-        label->adjustSize();
+        sizeToCaption(label);
+}
+
+// The label boxes were drawn for the old dialog font. A caption that comes out wider here
+// spreads to both sides of its box rather than running into the field it introduces; the
+// status line grows to the right, and while a long remark reaches the version label, the
+// version label steps aside for it.
+void frmDalvane::sizeToCaption(QLabel *label)
+{
+    const auto found = m_captionBoxes.constFind(label);
+    if (found == m_captionBoxes.constEnd())
+        return; // not laid out yet
+    const auto [box, sizing] = *found;
+    label->adjustSize();
+    int left = box.left();
+    if (sizing == Sizing::Centred || (sizing == Sizing::ToText && label->width() > box.width()))
+        left = box.left() + (box.width() - label->width()) / 2;
+    label->move(left, box.top());
+    if (label == lblTalk || label == Label11)
+        Label11->setVisible(lblTalk->geometry().right() < Label11->geometry().left());
 }
 
 // The meaning keeps its two-line box. At the designed size one meaning (roz 7) needs a third

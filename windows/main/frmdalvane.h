@@ -4,7 +4,9 @@
 
 #include "regional.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QRect>
 #include <cstdint>
 #include <memory>
 
@@ -110,6 +112,7 @@ private:
     void setTalk(const QString &remark);
     void setCaption(QLabel *label, const QString &caption);
     void fitMeaning();
+    void sizeToCaption(QLabel *label);
     void moveFocus(QLineEdit *field);
     void cancelAll();
     void todaysRoz(bool clearBeforeDawn);
@@ -121,6 +124,21 @@ private:
     // Whether Text1 held the focus last among the window's controls, so that a box or a menu
     // coming and going does not count as the field receiving the focus anew.
     bool m_text1HasFocus = false;
+    // How a label takes the size of its caption.
+    enum class Sizing
+    {
+        Fixed,
+        ToText,   // a caption wider than its box spreads evenly to both sides of it
+        Centred,  // always centred on its box
+        GrowRight // the status line, which grows from its corner with every remark
+    };
+    // The designed box of each label that is sized to its caption, at the current resolution.
+    struct CaptionBox
+    {
+        QRect box;
+        Sizing sizing;
+    };
+    QHash<QLabel *, CaptionBox> m_captionBoxes;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmAbout> m_about;
 };
