@@ -4,8 +4,8 @@
 #
 # Screenshots of the main window under a virtual display, at 96 and 120 dots per inch: after
 # start-up, after the worked example (20-08-2001 in 2005), with a target year that cannot be
-# calculated, after an invalid date with its box,
-# after Cancel and after Today's Roz. The pictures land in shots/.
+# calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
+# Help and About windows open. The pictures land in shots/.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
 #   BUILD_DIR=build-x tools/screenshots.sh
@@ -84,6 +84,19 @@ session() {
     xdotool key alt+f n
     sleep 1
     import -window root "$shots/main-$dpi-cancel.png"
+
+    # Help and About from the Help menu. The Help window has no button: the window manager
+    # closes it. Esc closes About.
+    xdotool key alt+h c
+    sleep 1
+    import -window root "$shots/main-$dpi-help.png"
+    xdotool key alt+F4
+    sleep 1
+    xdotool key alt+h a
+    sleep 1
+    import -window root "$shots/main-$dpi-about.png"
+    xdotool key Escape
+    sleep 1
 
     kill "$app" 2>/dev/null || true
     [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
