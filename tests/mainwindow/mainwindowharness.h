@@ -5,6 +5,7 @@
 #include "frmdalvane.h"
 #include "recordingservices.h"
 #include "regional.h"
+#include "registry.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +13,23 @@
 #include <QPushButton>
 #include <QTest>
 #include <memory>
+
+// A registry with nothing in it; the main window only hands it on to the About window.
+class EmptyRegistry : public Registry
+{
+public:
+    std::int32_t RegOpenKeyExA(std::uint32_t, const char *, std::uint32_t, std::uint32_t,
+                               Handle *) override
+    {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    std::int32_t RegQueryValueExA(Handle, const char *, std::uint32_t *, std::uint32_t *,
+                                  std::uint8_t *, std::uint32_t *) override
+    {
+        return ERROR_INVALID_HANDLE;
+    }
+    std::int32_t RegCloseKey(Handle) override { return ERROR_INVALID_HANDLE; }
+};
 
 // One main window on its own regional settings, recording services and clock, shown and active
 // so that focus moves behave as on a desktop.

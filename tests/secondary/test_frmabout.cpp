@@ -179,8 +179,8 @@ void TestFrmAbout::startSysInfo()
     QVERIFY2(registry.openHandles.empty(), "a key was left open");
     if (expectMessage) {
         QCOMPARE(services.messages.size(), 1);
-        QCOMPARE(services.messages[0].prompt, kUnavailable);
-        QCOMPARE(services.messages[0].parent, &window);
+        QCOMPARE(services.messages[0], kUnavailable);
+        QCOMPARE(services.messageParents[0], &window);
     } else {
         QCOMPARE(services.messages.size(), 0);
     }
