@@ -7,15 +7,17 @@
 // stays the 256-colour picture of the window icon and every version of Windows can show it.
 #include <QColor>
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QImage>
+#include <QSaveFile>
 #include <QTextStream>
-
 #include <cstdint>
 
 namespace {
 
-void PutU8(QByteArray &out, int value) { out.append(static_cast<char>(value & 0xff)); }
+void PutU8(QByteArray &out, int value)
+{
+    out.append(static_cast<char>(value & 0xff));
+}
 
 void PutU16(QByteArray &out, int value)
 {
@@ -30,7 +32,10 @@ void PutU32(QByteArray &out, std::uint32_t value)
 }
 
 // Rows of a device-independent bitmap are padded to whole 32-bit words.
-int RowBytes(int bits) { return (bits + 31) / 32 * 4; }
+int RowBytes(int bits)
+{
+    return (bits + 31) / 32 * 4;
+}
 
 QByteArray IconFile(const QImage &picture)
 {
@@ -61,16 +66,16 @@ QByteArray IconFile(const QImage &picture)
     }
 
     QByteArray bitmap;
-    PutU32(bitmap, 40);                          // header size
+    PutU32(bitmap, 40); // header size
     PutU32(bitmap, static_cast<std::uint32_t>(size));
     PutU32(bitmap, static_cast<std::uint32_t>(size * 2)); // colour rows, then mask rows
-    PutU16(bitmap, 1);                           // planes
-    PutU16(bitmap, 8);                           // bits per pixel
-    PutU32(bitmap, 0);                           // uncompressed
+    PutU16(bitmap, 1);                                    // planes
+    PutU16(bitmap, 8);                                    // bits per pixel
+    PutU32(bitmap, 0);                                    // uncompressed
     PutU32(bitmap, static_cast<std::uint32_t>(colours.size() + mask.size()));
     PutU32(bitmap, 0);
     PutU32(bitmap, 0);
-    PutU32(bitmap, 256);                         // colours used
+    PutU32(bitmap, 256); // colours used
     PutU32(bitmap, 0);
     for (const QRgb entry : palette) {
         PutU8(bitmap, qBlue(entry));
@@ -87,7 +92,7 @@ QByteArray IconFile(const QImage &picture)
     PutU16(file, 1);         // one picture
     PutU8(file, size % 256); // 256 is written as 0
     PutU8(file, size % 256);
-    PutU8(file, 0);          // 256 colours are written as 0
+    PutU8(file, 0); // 256 colours are written as 0
     PutU8(file, 0);
     PutU16(file, 1);
     PutU16(file, 8);
