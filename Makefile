@@ -14,10 +14,12 @@ PACKAGES := cmake ninja-build g++ clang libclang-rt-dev qt6-base-dev qt6-svg-dev
 TEST_PACKAGES := xvfb xauth imagemagick desktop-file-utils appstream mingw-w64 \
                  at-spi2-core python3-pyatspi dbus-x11 dpkg-dev file
 BENCH_PACKAGES := libbenchmark-dev
+# Screenshots: a virtual display, a small window manager, the keyboard driver and ImageMagick.
+SHOT_PACKAGES := xvfb xauth imagemagick xdotool openbox
 # The Debian package: dpkg-shlibdeps finds the run-time libraries it depends on.
 PACKAGE_PACKAGES := dpkg-dev
 
-.PHONY: all deps test-deps bench-deps configure build run test bench package clean
+.PHONY: all deps test-deps bench-deps configure build run test bench package screenshots clean
 
 all: build
 
@@ -69,6 +71,12 @@ package: deps
 	cd $(PACKAGE_BUILD) && cpack -G DEB
 	cp $(PACKAGE_BUILD)/dalvane_2.0.2_$$(dpkg --print-architecture).deb .
 	@echo "Install it with: sudo apt-get install ./dalvane_2.0.2_$$(dpkg --print-architecture).deb"
+
+# The main window, Help and About at 96 and 120 dpi, into shots/.
+screenshots: deps configure
+	@./tools/install-packages "$(SUDO)" $(SHOT_PACKAGES)
+	cmake --build $(BUILD) --target dalvane
+	ASAN_OPTIONS=detect_leaks=0 BUILD_DIR=$(BUILD) tools/screenshots.sh
 
 clean:
 	rm -rf $(BUILD)
