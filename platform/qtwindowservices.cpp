@@ -6,10 +6,8 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 #include <QWidget>
 #include <cstdio>
@@ -25,27 +23,6 @@ void ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &prompt)
     QMessageBox box(icon, kApplicationTitle, prompt, QMessageBox::Ok, parent);
     box.exec();
 }
-
-// Closing a shown window ends its local loop; hiding it by any other route must too.
-class CloseWatcher : public QObject
-{
-public:
-    CloseWatcher(QWidget *window, QEventLoop &loop) : QObject(window), m_loop(loop)
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Hide || event->type() == QEvent::Close)
-            QMetaObject::invokeMethod(&m_loop, &QEventLoop::quit, Qt::QueuedConnection);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QEventLoop &m_loop;
-};
 
 } // namespace
 
@@ -64,22 +41,9 @@ void QtWindowServices::RepaintNow(QWidget *widget)
     widget->repaint();
 }
 
-void QtWindowServices::ShowModal(QWidget *window)
+void QtWindowServices::ShowModal(QDialog *window)
 {
-    if (auto *dialog = qobject_cast<QDialog *>(window)) {
-        dialog->exec();
-        return;
-    }
-    // A plain widget gets the same treatment a dialog gets from exec(): application-modal, and
-    // the caller waits in a local loop until the window goes away.
-    QPointer<QWidget> guard(window);
-    QEventLoop loop;
-    auto *watcher = new CloseWatcher(window, loop);
-    window->setWindowModality(Qt::ApplicationModal);
-    window->show();
-    loop.exec(QEventLoop::DialogExec);
-    if (guard)
-        delete watcher;
+    window->exec();
 }
 
 void QtWindowServices::EndProgram()

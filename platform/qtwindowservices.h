@@ -11,7 +11,7 @@ public:
     void ShowWarning(QWidget *parent, const QString &prompt) override;
     void ShowMessage(QWidget *parent, const QString &prompt) override;
     void RepaintNow(QWidget *widget) override;
-    void ShowModal(QWidget *window) override;
+    void ShowModal(QDialog *window) override;
     void EndProgram() override;
     void StartProgram(const QString &path) override;
     QString FileTest(const QString &path) override;

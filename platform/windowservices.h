@@ -4,6 +4,7 @@
 
 #include "calendardate.h"
 
+class QDialog;
 class QString;
 class QWidget;
 
@@ -23,7 +24,7 @@ public:
     // Draws the widget's new content at once while the handler goes on.
     virtual void RepaintNow(QWidget *widget) = 0;
     // Shows a secondary window modally, without owner; returns when it closes.
-    virtual void ShowModal(QWidget *window) = 0;
+    virtual void ShowModal(QDialog *window) = 0;
     // Ends the program at once; no further events run.
     virtual void EndProgram() = 0;
     // Starts the program at `path` detached, in a normal window. Throws std::runtime_error

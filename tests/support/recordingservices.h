@@ -4,6 +4,7 @@
 
 #include "windowservices.h"
 
+#include <QDialog>
 #include <QList>
 #include <QPointer>
 #include <QSet>
@@ -39,7 +40,7 @@ public:
         if (onRepaint)
             onRepaint(widget);
     }
-    void ShowModal(QWidget *window) override
+    void ShowModal(QDialog *window) override
     {
         modal << window;
         if (onModal)
