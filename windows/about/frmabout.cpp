@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
 
+#include "addresses.h"
 #include "dialogfont.h"
 #include "keyvalue.h"
 #include "registry.h"
@@ -32,9 +33,9 @@ constexpr char kMsinfoProgram[] = "\\MSINFO32.EXE";
 // Rights holder, then the contact and update addresses, each on a line of its own.
 const QString &NoticeOfRights()
 {
-    static const QString notice = QStringLiteral("Copyright (C) 2026 The Dalvane developers\n"
-                                                 "Email: dalvane@example.org\n"
-                                                 "Updates: https://dalvane.example.org");
+    static const QString notice =
+        QStringLiteral("Copyright (C) 2026 The Dalvane developers\nEmail: ") + kContactAddress +
+        QStringLiteral("\nUpdates: ") + kWebAddress;
     return notice;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmhelp.h"
 
+#include "addresses.h"
 #include "dialogfont.h"
 #include "twips.h"
 
@@ -12,8 +13,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-constexpr char kWebAddress[] = "https://dalvane.example.org";
 
 // The label is 3372 twips wide and a blank of the 8-point dialog font it was drawn with is
 // about 48 twips, so some 70 blanks fill a line: the runs of 43 and 44 blanks after the heading
@@ -83,7 +82,7 @@ QString frmHelp::HelpText()
            QStringLiteral("Press the (Today's Roz) Graphic button to calculate today's Roz.") +
            blanks(134) + QStringLiteral("Press the (Exit) button to exit the program.") +
            blanks(101) + QStringLiteral("Any problems, questions, updates visit our Website at: ") +
-           QLatin1String(kWebAddress);
+           kWebAddress;
 }
 
 QString frmHelp::HelpDisplayText(const QString &helpText)

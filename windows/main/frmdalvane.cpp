@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmdalvane.h"
 
+#include "addresses.h"
 #include "dialogfont.h"
 #include "ellreg.h"
 #include "frmabout.h"
@@ -27,8 +28,8 @@
 
 namespace {
 
-const QString kGreeting = QStringLiteral("Get the latest Dalvane from https://dalvane.example.org");
-const QString kAboutRemark = QStringLiteral("What do you think? Email me at dalvane@example.org");
+const QString kGreeting = QStringLiteral("Get the latest Dalvane from ") + kWebAddress;
+const QString kAboutRemark = QStringLiteral("What do you think? Email me at ") + kContactAddress;
 
 QString FromAscii(std::string_view text)
 {
