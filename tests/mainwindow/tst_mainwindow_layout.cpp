@@ -327,31 +327,6 @@ private slots:
         QVERIFY(label->font().pointSizeF() >= 6);
     }
 
-    void fontsAndColours()
-    {
-        MainWindowHarness h(QStringLiteral("en_GB"));
-        frmDalvane &w = *h.window;
-        QCOMPARE(w.Label5->font().pointSizeF(), 12.0);
-        QVERIFY(w.Label5->font().bold() && !w.Label5->font().italic());
-        QCOMPARE(w.Label9->font().pointSizeF(), 7.8);
-        QVERIFY(w.Label9->font().bold() && w.Label9->font().italic());
-        QCOMPARE(w.Label9->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(w.Label11->font().pointSizeF(), 6.6);
-        QVERIFY(w.Label11->font().bold() && w.Label11->font().italic());
-        QCOMPARE(w.Label11->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        QCOMPARE(w.Label1->font().pointSizeF(), 8.0);
-        QVERIFY(!w.Label1->font().bold());
-        QCOMPARE(w.Text1->font().pointSizeF(), 8.0);
-        QVERIFY(w.Label10->wordWrap());
-        QVERIFY(!w.Label1->wordWrap() && !w.lblTalk->wordWrap());
-        QVERIFY(w.Command1->isDefault());
-        QVERIFY(!w.Command4->icon().isNull());
-        QCOMPARE(w.Command4->iconSize(), QSize(15, 15));
-        QCOMPARE(w.Command4->toolTip(), QStringLiteral("Click here for Today's Roz"));
-        QVERIFY(w.Command4->text().isEmpty());
-        QVERIFY(!w.windowIcon().isNull());
-    }
-
     void menus()
     {
         MainWindowHarness h(QStringLiteral("en_GB"));
