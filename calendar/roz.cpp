@@ -160,6 +160,10 @@ std::optional<CalendarDate> SameRozDate(CalendarDate reckoning, std::u16string_v
         return std::u16string(yearText) + u'-' + m + u'-' + d;
     };
 
+    // The year part is a number or nothing: read as a whole date, a year text such as " Aug"
+    // would pass for a month name and the numbers around it for a day and a year.
+    if (!ParseYearText(yearText, rules))
+        return std::nullopt;
     std::optional<CalendarDate> target =
         ParseDateText(targetText(reckoning.day(), reckoning.month()), order, rules);
     // A 29 February has no namesake in a common year. Counting to 1 March instead still lands

@@ -35,7 +35,8 @@ int CountLeapDays(CalendarDate from, CalendarDate to);
 
 // The date in the target year on which the same roz of the same month falls again, or nullopt
 // when it cannot be calculated (a target year before the reckoning year, or a year text that
-// does not make a date). The year text is taken as typed, untrimmed.
+// is not a year number). The year text is taken as typed, untrimmed, and read as the date
+// parse reads a year field, short years included.
 std::optional<CalendarDate> SameRozDate(CalendarDate reckoning, std::u16string_view yearText,
                                         DateOrderCode order, const DateTextRules &rules);
 

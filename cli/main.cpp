@@ -126,7 +126,7 @@ int main(int argc, char *argv[])
         return inputError(InvalidDateMessage(dateOrder));
     if (!IsNumeric(yearText, settings))
         return inputError(QStringLiteral("Please Enter a Valid Year"));
-    const double year = Val(yearText);
+    const double year = Val(yearText, settings);
     if (year < 1 || year > 9999)
         return inputError(QStringLiteral("Please Enter a Year between 1 and 9999"));
     const std::optional<CalendarDate> reckoning = BeforeDawnShift(*entered, beforeDawn);

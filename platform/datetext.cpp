@@ -122,6 +122,16 @@ int fullYear(const Field &field)
 
 } // namespace
 
+std::optional<int> ParseYearText(std::u16string_view text, const DateTextRules &rules)
+{
+    Field field;
+    field.text = trimmed(text);
+    readNumber(field, rules.zeroDigit);
+    if (field.value < 0)
+        return std::nullopt;
+    return fullYear(field);
+}
+
 std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCode order,
                                           const DateTextRules &rules)
 {
@@ -225,7 +235,7 @@ bool IsNumericText(std::u16string_view text, const DateTextRules &rules)
     size_t i = 0;
     auto digitsFrom = [&] {
         const size_t start = i;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        while (i < text.size() && digitValue(text[i], rules.zeroDigit) >= 0)
             ++i;
         return i - start;
     };
@@ -248,13 +258,18 @@ bool IsNumericText(std::u16string_view text, const DateTextRules &rules)
     return i == text.size();
 }
 
-double LeadingNumber(std::u16string_view text)
+double LeadingNumber(std::u16string_view text, char16_t zeroDigit)
 {
-    // Blanks anywhere in the number are skipped, as the classic Val does: "2 005" is 2005.
+    // Blanks anywhere in the number are skipped, as the classic Val does: "2 005" is 2005. The
+    // locale's own digits count as the digits they are, as they do in a typed date.
     std::string ascii;
     for (char16_t c : text) {
         if (isBlank(c) || c == u'\n' || c == u'\r')
             continue;
+        if (const int digit = digitValue(c, zeroDigit); digit >= 0) {
+            ascii.push_back(static_cast<char>('0' + digit));
+            continue;
+        }
         if (c > 0x7F)
             break;
         ascii.push_back(static_cast<char>(c));

@@ -40,12 +40,19 @@ struct DateTextRules
 std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCode order,
                                           const DateTextRules &rules);
 
+// A year typed on its own, read as the date parse reads a year field: one to four digits (ASCII
+// or the locale's own) between blanks, one or two of them in the window 1930 to 2029. nullopt
+// for anything else, a month name included.
+std::optional<int> ParseYearText(std::u16string_view text, const DateTextRules &rules);
+
 // A decimal number with blanks around it, an optional sign, at most one decimal separator
-// ("." or the regional one) and an optional exponent. The empty text is no number.
+// ("." or the regional one) and an optional exponent; digits are ASCII or the locale's own.
+// The empty text is no number.
 bool IsNumericText(std::u16string_view text, const DateTextRules &rules);
 
-// The number at the start of a text: blanks skipped, "." as decimal point, 0 if none.
-double LeadingNumber(std::u16string_view text);
+// The number at the start of a text: blanks skipped, "." as decimal point, ASCII or the
+// locale's own digits, 0 if none.
+double LeadingNumber(std::u16string_view text, char16_t zeroDigit = u'0');
 
 // A number written with a sign position: one blank in front of a number that is not negative.
 std::u16string SignPositionText(int number);

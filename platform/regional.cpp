@@ -153,9 +153,9 @@ bool IsNumeric(const QString &text, const RegionalSettings &settings)
     return IsNumericText(viewOf(text), settings.rules);
 }
 
-double Val(const QString &text)
+double Val(const QString &text, const RegionalSettings &settings)
 {
-    return LeadingNumber(viewOf(text));
+    return LeadingNumber(viewOf(text), settings.rules.zeroDigit);
 }
 
 DateOrderCode DetectDateOrder(const RegionalSettings &settings)
@@ -163,7 +163,14 @@ DateOrderCode DetectDateOrder(const RegionalSettings &settings)
     // The probe's day, month and the start of its year are three different pairs of digits,
     // so whichever the short date writes first names the order.
     constexpr CalendarDate probe = *CalendarDate::fromYmd(3344, 11, 22);
-    const QString first = FormatDate(probe, QStringLiteral("Short Date"), settings).left(2);
+    // Where the short date is written in the locale's own digits (Arabic, Bengali, Marathi and
+    // others), those are read as the digits they are.
+    QString first = FormatDate(probe, QStringLiteral("Short Date"), settings).left(2);
+    const char16_t zero = settings.rules.zeroDigit;
+    for (QChar &c : first) {
+        if (zero != u'0' && c.unicode() >= zero && c.unicode() <= zero + 9)
+            c = QChar(u'0' + (c.unicode() - zero));
+    }
     if (first == u"22")
         return kDayMonthYear;
     if (first == u"11")

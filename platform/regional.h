@@ -45,7 +45,7 @@ bool IsDate(const QString &text, DateOrderCode order, const RegionalSettings &se
 QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSettings &settings);
 
 bool IsNumeric(const QString &text, const RegionalSettings &settings);
-double Val(const QString &text);
+double Val(const QString &text, const RegionalSettings &settings);
 
 // Formats the probe date 22 November 3344 in the regional short date and reads which field
 // comes first: "22" gives day-month-year, "11" month-day-year, anything else year-month-day.

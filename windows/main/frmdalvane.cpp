@@ -364,7 +364,7 @@ void frmDalvane::CalculateRoz()
         moveFocus(Text5);
         return;
     }
-    const double year = Val(Text5->text());
+    const double year = Val(Text5->text(), m_settings);
     if (year < 1 || year > 9999) {
         m_services.ShowWarning(this, QStringLiteral("Please Enter a Year between 1 and 9999"));
         setTalk(QStringLiteral("Please enter a number I recognize !"));
