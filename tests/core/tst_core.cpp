@@ -1,0 +1,299 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "civiloracle.h"
+#include "regional.h"
+#include "roz.h"
+#include "testsupport.h"
+
+namespace {
+
+CalendarDate Date(int year, int month, int day)
+{
+    return *CalendarDate::fromYmd(year, month, day);
+}
+
+// An ISO date of a table, or nothing ("none").
+std::optional<CalendarDate> DateOf(const QString &iso)
+{
+    const QDate d = QDate::fromString(iso, Qt::ISODate);
+    return d.isValid() ? CalendarDate::fromYmd(d.year(), d.month(), d.day()) : std::nullopt;
+}
+
+long DaysOf(CalendarDate d)
+{
+    return DaysFromCivil({d.year(), d.month(), d.day()});
+}
+
+CalendarDate DateOfDays(long days)
+{
+    const Civil c = CivilFromDays(days);
+    return Date(c.year, c.month, c.day);
+}
+
+QString Text(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+std::u16string U16(const QString &text)
+{
+    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
+}
+
+// The roz table as the calendar has it, one roz a line: number|name|meaning.
+const char kRozTable[] = R"(1|HORMUZD|The Omniscient Source of Life (ahu)
+2|BEHMAN|The Good Mind, the Pure Heart. 'The pure in Heart shall see God'.
+3|ARD-I-BEHESHT|The Supreme Law of the Universe, Righteousness, Neki, Neeti, Reality.
+4|SHEHREVAR|The Kingdom & Sovereignty of Virtue: Benevolent use of Power Forgiveness, The Ordeal of Life, in a world of unrealities.
+5|ASFANDARMAD|The Discernment between Right and Wrong : Insight into the  Realities of Life (Asha), to distinguish Unrealities (druj).
+6|KHORDARD|Perfection cum Universality, of the Ever-abiding Spirituality.
+7|AMERDAAD|Immortality of the Soul (both six and seven are the joint Condition of the holy Soul). Immortality is Identity with   Divinity, --- ALL-LIGHT.
+8|DEA-PA-AADAR|Daadaar's Day before Aadar.(This week is the second week of LIGHT.
+9|AADAR|Physical Energy, Intellectual Enlightenment and Spiritual Light. It is the Pillar of Life.
+10|AAVAAN|the Lustre of Life, resulting from Personal Purity. It is the River of Life's Purity.
+11|KHORSHED|the Refulgent Sun, the Shining symbol of the Eternal Glory of God.
+12|MOHOR|the Moon, the Satellite of the Earth, (gao-chithra), lit. having its Origin in Earth.
+13|TIR|the Sirius or Dog star, 'the brightest star in the heavens'.
+14|GOSH|the Creator of sentient Life (geush tashan).
+15|DAE-PA-MEHER|Daadaar's Day before Meher (this roj begins the third week of Moral Qualities).
+16|MEHER|Law-Light-Love : The Universal Cementing Principle of the Universe. The Scales of Justice, fair-dealing, the Pledge.
+17|SAROSH|the Moral vigilance, The 'Ear', always attentive to Ahoora's Whispers, in Life's clamour.
+18|RASHNEY|the Truth permeating the whole Nature, Justice, in my daily dealings of Life.
+19|FARVARDIN|the Divinity in Humanity. The unfailing Guide of the erring Soul (urvaan). The Soul's Growth-lever, to Perfection.
+20|BEHRAM|the Triumph of Light over Darkness, of Right over Wrong, of Reality (Asha) over Unrealities (druj) of Life.
+21|RAAM|the joy Divine of Altruism, i.e the Principle of living for others' ease and Comfort.
+22|GOVAAD|Physically Healthy Atmosphere and Morally helpful Environment, conductive to Religious Life --- Healthy in Body, Mind and Soul.
+23|DAE-PA-DIN|Daadaar's Day before Din. (The fourth and the last week of Theological - Religious Ideas).
+24|DIN|the Vision on the Path of Life, i.e. Religion. The sum total of Goodness earned by my Inner Being appearing as KERDAAR.
+25|ASHISH-VANGH|God's Blessing, attendant upon a good, moral Life, obedient to the Meaningful Injunctions of Sraosha, 'The Pole-Star of Spiritual Life'.
+26|AASHTAAD|Truth, as realised by the soul's Consciousness (baodhangha), by virtue of a life dedicated to Asha and VOHU Mano.
+27|AASMAAN|the Sublime and Shining Universe, that is ever expanding.
+28|ZAMYAAD|the light that sustains Consciousness (ushi-darena) at the Height necessary for Higher Life - Khvarena the Khureh.
+29|MAARESPAND|the Holy Gospels, embodying the Master Mind of the Prophet, leading the soul to Perfection - Immortality (Yasna    31.6).
+30|ANERAAN|the myriad of Lights in the heavens, and the Light in the Soul, paving the way to the soul's higher Realms of Light.
+31|AHUNAVAD|The First Gatha
+32|USHTAVAAD|The Second Gatha
+33|SPENTOMAAD|The Third Gatha
+34|VOHUKZARTHRA|The Fourth Gatha
+35|VAHISHTOIST|The Fifth Gatha - It's Papeti Day !)";
+
+// The worked reckonings: the entered date, the before-dawn box, the roz (0: the entry is
+// refused) and the month counter (0: not given).
+const char kReckoning[] = R"(reference date | 2001-08-20 | 0 | 35 | 12
+day after the reference | 2001-08-21 | 0 | 1 | 1
+day after the reference, before dawn | 2001-08-21 | 1 | 35 | 12
+day before the reference | 2001-08-19 | 0 | 34 | 12
+end of month 1 | 2001-09-19 | 0 | 30 | 1
+start of month 2 | 2001-09-20 | 0 | 1 | 2
+first Gatha day, backward | 2001-08-16 | 0 | 31 | 12
+last roz before the Gathas | 2001-08-15 | 0 | 30 | 12
+start of month 12 | 2001-07-17 | 0 | 1 | 12
+end of month 11 | 2001-07-16 | 0 | 30 | 11
+a year before the reference | 2000-08-20 | 0 | 35 | 12
+a leap day later | 2005-08-19 | 0 | 35 | 12
+new year after a leap day | 2005-08-20 | 0 | 1 | 1
+29 February 2004 | 2004-02-29 | 0 | 13 | 7
+1 March 2004, before dawn | 2004-03-01 | 1 | 13 | 7
+1 February 1971 | 1971-02-01 | 0 | 7 | 6
+first day of the calendar | 0100-01-01 | 0 | 8 | 0
+first day, before dawn | 0100-01-01 | 1 | 0 | 0
+last day of the calendar | 9999-12-31 | 0 | 7 | 0)";
+
+// The reckoning date, the year text as typed and the same-roz date.
+const char kSameRoz[] = R"(same year | 2001-08-20 | 2001 | 2001-08-20
+one leap day on | 2001-08-20 | 2005 | 2005-08-19
+a century on | 2001-08-20 | 2101 | 2101-07-27
+28 February 2004 to 2005 | 2004-02-28 | 2005 | 2005-02-27
+1 March 2004 to 2005 | 2004-03-01 | 2005 | 2005-03-01
+leap day to leap day | 2004-02-29 | 2008 | 2008-02-28
+leap day to a common year | 2004-02-29 | 2005 | 2005-02-28
+1 February 1971 to 2026 | 1971-02-01 | 2026 | 2026-01-18
+an earlier year | 2001-08-20 | 2000 | none
+one-digit year 5 | 2001-08-20 | 5 | 2005-08-19
+two-digit year 30 | 2001-08-20 | 30 | none
+year in the locale's digits | 2001-08-20 | ۲۰۰۵ | 2005-08-19
+month name as the year | 2001-08-20 | Aug | none
+month name after a blank as the year | 2020-08-08 |  Aug | none)";
+
+// The order of day, month and year that the regional short date shows, with a user's own
+// short date where one is given.
+const char kDateOrder[] = R"(en_GB day first | en_GB | - | 1
+en_US month first | en_US | - | 2
+sv_SE year first | sv_SE | - | 3
+ko_KR two-digit year first | ko_KR | - | 3
+mr_IN day first in Devanagari digits | mr_IN | - | 1
+ar_EG day first in Arabic digits | ar_EG | - | 1
+bn_BD day first in Bengali digits | bn_BD | - | 1
+fa_IR year first in Persian digits | fa_IR | - | 3
+month name first | en_US | MMM d, yyyy | 3
+a user's own day first | en_US | d.M.yyyy | 1)";
+
+// A text read in the order of its locale's short date.
+const char kParse[] = R"(en_GB slashes | en_GB | 20/08/2001 | 2001-08-20
+en_GB dashes, no zeros, outer blanks | en_GB |   20-8-2001  | 2001-08-20
+en_GB sign-position blanks | en_GB |  29- 2-2004 | 2004-02-29
+en_GB 29 February of a common year | en_GB |  29- 2-2003 | none
+en_GB the program's echo | en_GB | 20-Aug-2001 | 2001-08-20
+en_GB two-digit year 29 | en_GB | 20-08-29 | 2029-08-20
+en_GB two-digit year 30 | en_GB | 20-08-30 | 1930-08-20
+en_GB year 99 | en_GB | 31/12/0099 | none
+en_GB date and time | en_GB | 20-08-2001 10:30 | none
+en_GB empty | en_GB |  | none
+en_GB Persian digits | en_GB | ۲۰/۰۸/۲۰۰۱ | none
+en_US month first | en_US | 08/20/2001 | 2001-08-20
+en_US day first | en_US | 20/08/2001 | none
+sv_SE the program's echo | sv_SE | 20-Aug-2001 | 2001-08-20
+hu_HU dot and blank | hu_HU | 2001. 08. 20 | 2001-08-20
+ko_KR two-digit year first | ko_KR | 01. 8. 20 | 2001-08-20
+fa_IR Persian digits | fa_IR | ۲۰۰۱/۸/۲۰ | 2001-08-20
+de_DE month name | de_DE | 1. März 2001 | 2001-03-01
+C month-name short date | C | 20 Aug 2001 | 2001-08-20)";
+
+// The number test and the leading number of a year text.
+const char kNumbers[] = R"(year | en_GB | 2005 | 1 | 2005
+blanks around | en_GB |   2005  | 1 | 2005
+fraction | en_GB | 2005.5 | 1 | 2005.5
+inner blank | en_GB | 20 05 | 0 | 2005
+trailing letters | en_GB | 12abc | 0 | 12
+empty | en_GB |  | 0 | 0
+de_DE decimal comma | de_DE | 2005,5 | 1 | 2005
+fa_IR Persian digits | fa_IR | ۲۰۰۵ | 1 | 2005
+en_GB Persian digits | en_GB | ۲۰۰۵ | 0 | 0)";
+
+} // namespace
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every day of the calendar, stepped forward and back, against the day count.
+    void everyDayAgreesWithTheDayCount()
+    {
+        CalendarDate date = CalendarDate::first();
+        for (long n = DaysOf(date);; ++n) {
+            const Civil c = CivilFromDays(n);
+            if (date.year() != c.year || date.month() != c.month || date.day() != c.day)
+                QFAIL(qPrintable(
+                    QString::asprintf("day %ld is %d-%d-%d", n, c.year, c.month, c.day)));
+            if (date == CalendarDate::last())
+                break;
+            const CalendarDate next = date.nextDay();
+            if (!(date < next) || !(next.previousDay() == date))
+                QFAIL(qPrintable(QString::asprintf("day %ld does not step back", n)));
+            date = next;
+        }
+        QVERIFY(!CalendarDate::fromYmd(99, 12, 31) && !CalendarDate::fromYmd(1900, 2, 29));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, CalendarDate::first().previousDay());
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, CalendarDate::last().nextDay());
+    }
+
+    void rozTable_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        for (const QString &row : QString::fromLatin1(kRozTable).split(u'\n'))
+            QTest::newRow(qPrintable("roz " + row.section(u'|', 0, 1))) << row.split(u'|');
+    }
+    void rozTable()
+    {
+        const QStringList f = Fields();
+        QCOMPARE(Text(RozTable[f[0].toInt()].name), f[1]);
+        QCOMPARE(Text(RozTable[f[0].toInt()].meaning), f[2]);
+    }
+
+    void reckoning_data() { AddRows(kReckoning); }
+    void reckoning()
+    {
+        const QStringList f = Fields();
+        const std::optional<CalendarDate> reckoning = BeforeDawnShift(*DateOf(f[0]), f[1] == u"1");
+        QCOMPARE(reckoning.has_value(), f[2] != u"0");
+        // Each date order reads the reference date from a text of its own; 0 reads as 3.
+        for (DateOrderCode order : {1, 2, 3, 0}) {
+            if (!reckoning)
+                break;
+            const RozReckoning result = ReckonRozAndMonth(*reckoning, order);
+            QCOMPARE(QString::number(ReckonRoz(*reckoning, order)), f[2]);
+            QCOMPARE(QString::number(result.roz), f[2]);
+            QCOMPARE(QString::number(f[3] == u"0" ? 0 : result.month), f[3]);
+        }
+    }
+
+    // Sampled across the whole range, and every day of the two years around the reference.
+    void reckoningAgreesWithTheDayCount()
+    {
+        const long reference = DaysFromCivil({2001, 8, 20});
+        QList<long> days{DaysOf(CalendarDate::first()), DaysOf(CalendarDate::last())};
+        for (long n = days[0]; n <= days[1]; n += 100003)
+            days << n;
+        for (long n = reference - 400; n <= reference + 400; ++n)
+            days << n;
+        for (long n : days)
+            if (const int roz = ReckonRoz(DateOfDays(n), kDayMonthYear); roz != OracleRoz(n))
+                QFAIL(
+                    qPrintable(QString::asprintf("day %ld: roz %d, not %d", n, roz, OracleRoz(n))));
+    }
+
+    void sameRozDate_data() { AddRows(kSameRoz); }
+    void sameRozDate()
+    {
+        const QStringList f = Fields();
+        DateTextRules persianDigits;
+        persianDigits.zeroDigit = u'\u06F0';
+        for (DateOrderCode order : {1, 2, 3})
+            QCOMPARE(SameRozDate(*DateOf(f[0]), U16(f[1]), order, persianDigits), DateOf(f[2]));
+    }
+
+    // Always 365 days a year later: sampled dates to this year, the next and the last, and
+    // every 29 February of the calendar to the year after, which has none of its own.
+    void sameRozDateAgreesWithTheDayCount()
+    {
+        QList<std::pair<CalendarDate, int>> cases;
+        for (long n = DaysOf(CalendarDate::first()); n <= DaysOf(CalendarDate::last()); n += 100003)
+            for (int later : {0, 1, 9999 - DateOfDays(n).year()})
+                cases.append({DateOfDays(n), DateOfDays(n).year() + later});
+        for (int year = 104; year < 9999; year += 4)
+            cases.append(
+                {CalendarDate::isLeapYear(year) ? Date(year, 2, 29) : Date(year, 2, 28), year + 1});
+        for (const auto &[start, year] : cases) {
+            const CalendarDate date = start;
+            const auto same = [&](int year) {
+                return SameRozDate(date, SignPositionText(year).substr(1), 3, {});
+            };
+            if (DaysOf(same(year).value_or(date)) != DaysOf(date) + 365L * (year - date.year()))
+                QFAIL(qPrintable(QString::asprintf("day %ld to %d", DaysOf(date), year)));
+            QVERIFY(date.year() == 100 || !same(date.year() - 1));
+        }
+    }
+
+    void dateOrder_data() { AddRows(kDateOrder); }
+    void dateOrder()
+    {
+        const QStringList f = Fields();
+        RegionalSettings settings = RegionalSettings::fromLocale(QLocale(f[0]));
+        if (f[1] != u"-")
+            settings.shortDatePattern = f[1];
+        QCOMPARE(QString::number(DetectDateOrder(settings)), f[2]);
+    }
+
+    void parse_data() { AddRows(kParse); }
+    void parse()
+    {
+        const QStringList f = Fields();
+        const RegionalSettings settings = RegionalSettings::fromLocale(QLocale(f[0]));
+        const DateOrderCode order = DetectDateOrder(settings);
+        QCOMPARE(ParseDate(f[1], order, settings), DateOf(f[2]));
+        QCOMPARE(IsDate(f[1], order, settings), f[2] != u"none");
+    }
+
+    void numbers_data() { AddRows(kNumbers); }
+    void numbers()
+    {
+        const QStringList f = Fields();
+        const RegionalSettings settings = RegionalSettings::fromLocale(QLocale(f[0]));
+        QCOMPARE(IsNumeric(f[1], settings), f[2] == u"1");
+        QCOMPARE(Val(f[1], settings), f[3].toDouble());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"

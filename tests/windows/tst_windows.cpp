@@ -1,0 +1,452 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ellreg.h"
+#include "frmabout.h"
+#include "frmdalvane.h"
+#include "frmhelp.h"
+#include "keyvalue.h"
+#include "qtwindowservices.h"
+#include "roz.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QTemporaryDir>
+
+namespace {
+
+// The remarks and the message boxes, by the names the tables give them.
+const QHash<QString, QString> kTexts = {
+    {"finished", "Finished calculating the Roz and the Date...Dikraaa !"},
+    {"cannot", "I did the Roz but I can't calculate that Date...try again please"},
+    {"bad date", "Please enter a valid date...you sure are making me work !"},
+    {"bad year", "Yo...please...enter a Valid year dikraa !"},
+    {"unknown number", "Please enter a number I recognize !"},
+    {"cancelled", "I bow to thee command...everything has been Cancelled !"},
+    {"input", "Yesss...I'm getting some Input !"},
+    {"greeting", "Get the latest Dalvane from https://dalvane.example.org"},
+    {"dd-mm-yyyy", "Please Enter a Valid date in the Format: dd-mm-yyyy"},
+    {"mm-dd-yyyy", "Please Enter a Valid date in the Format: mm-dd-yyyy"},
+    {"yyyy-mm-dd", "Please Enter a Valid date in the Format: yyyy-mm-dd"},
+    {"no year", "Please Enter a Valid Year"},
+    {"1 to 9999", "Please Enter a Year between 1 and 9999"},
+    {"unavailable", "System Information Is Unavailable At This Time"},
+};
+
+// The main window on its own regional settings and recording services, shown and active so
+// that the focus moves as on a desktop.
+struct Window
+{
+    explicit Window(const QString &locale) : settings(RegionalSettings::fromLocale(QLocale(locale)))
+    {
+        w = std::make_unique<frmDalvane>(services, registry, settings);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    // Text1 to Text5, the tick, the enabled Command1 to Command3 and the focus, "|" apart.
+    QString state() const
+    {
+        QString state;
+        for (QLineEdit *box : {w->Text1, w->Text2, w->Text3, w->Text4, w->Text5})
+            state += box->text() + u'|';
+        return state +
+               QString::asprintf("%d|%d%d%d|", w->Check1->isChecked(), w->Command1->isEnabled(),
+                                 w->Command2->isEnabled(), w->Command3->isEnabled()) +
+               QApplication::focusWidget()->objectName();
+    }
+    frmDalvane *operator->() const { return w.get(); }
+
+    RecordingServices services;
+    FakeRegistry registry;
+    RegionalSettings settings;
+    std::unique_ptr<frmDalvane> w;
+};
+
+// Whether a text box shows its whole text, measured in the room the line edit draws text in.
+bool Fits(QLineEdit *box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    return box->fontMetrics().horizontalAdvance(box->text()) <=
+           room.width() - box->textMargins().left() - box->textMargins().right() - 4;
+}
+
+// Start-up under each date order: the code, the format hint, then the window's state.
+const char kStartUp[] =
+    R"(day first | en_GB | 1 | ( In the Format dd-mm-yyyy ) | 01-02-1971||||2001|0|111|Text1
+month first | en_US | 2 | ( In the Format mm-dd-yyyy ) | 02-01-1971||||2001|0|111|Text1
+year first | sv_SE | 3 | ( In the Format yyyy-mm-dd ) | 1971-02-01||||2001|0|111|Text1)";
+
+// A command on a window whose results read "old", with Cancel disabled and the focus in the
+// year field: the locale, the command, Text1, Text5 and the tick set before, then the message
+// box, the remark and the state after. Enter in the year field clicks Calculate Roz; a bad
+// date's focus move into a date field that holds text enables Cancel again.
+const char kCommands[] =
+    R"(worked example | en_GB | Enter | 20-08-2001 | 2005 | 0 |  | finished | 20-08-2001|20-Aug-2001|VAHISHTOIST|Friday, 19 August 2005|2005|0|111|Text1
+blanks trimmed, same year | en_GB | mnuCalc |  01-02-1971   | 1971 | 0 |  | finished | 01-02-1971|01-Feb-1971|AMERDAAD|Monday, 1 February 1971|1971|0|111|Text1
+before dawn | en_GB | Enter | 21-08-2001 | 2001 | 1 |  | finished | 21-08-2001|21-Aug-2001|VAHISHTOIST|Monday, 20 August 2001|2001|1|111|Text1
+before dawn, the year before | en_GB | Enter | 01-01-2005 | 2004 | 1 |  | finished | 01-01-2005|01-Jan-2005|GOSH|Friday, 31 December 2004|2004|1|111|Text1
+an earlier year | en_GB | Enter | 01-01-2005 | 2004 | 0 |  | cannot | 01-01-2005|01-Jan-2005|DAE-PA-MEHER|Cannot be Calculated|2004|0|111|Text1
+month first, year 1 | en_US | Enter | 08/20/2001 | 1 | 0 |  | finished | 08/20/2001|20-Aug-2001|VAHISHTOIST|Monday, August 20, 2001|1|0|111|Text1
+year first, year 9999 | hu_HU | Enter | 2001. 08. 20 | 9999 | 0 |  | finished | 2001. 08. 20|20-aug.-2001|VAHISHTOIST|9994. április 29., péntek|9999|0|111|Text1
+bad date and year, month first | en_US | Enter |  | x | 0 | mm-dd-yyyy | bad date | |old|old|old|x|0|110|Text1
+bad date, year first | sv_SE | Enter |  abc  | 2005 | 0 | yyyy-mm-dd | bad date | abc|old|old|old|2005|0|111|Text1
+before dawn of the first day | en_GB | Enter | 01-01-0100 | 2005 | 1 | dd-mm-yyyy | bad date | 01-01-0100|old|old|old|2005|1|111|Text1
+empty year | en_GB | Enter | 20-08-2001 |  | 0 | no year | bad year | 20-08-2001|old|old|old|2001|0|110|Text5
+year 0 | en_GB | Enter | 20-08-2001 | 0 | 0 | 1 to 9999 | unknown number | 20-08-2001|old|old|old|2001|0|110|Text5
+year 10000 | en_GB | Enter | 20-08-2001 | 10000 | 0 | 1 to 9999 | unknown number | 20-08-2001|old|old|old|2001|0|110|Text5
+Today's Roz button clears the tick | en_GB | Today button |  | 2010 | 1 |  | finished | 21/08/2001|21-Aug-2001|HORMUZD|Tuesday, 21 August 2001|2001|0|111|Text1
+Today's Roz menu keeps it | en_GB | mnuToday |  | 2010 | 1 |  | finished | 21/08/2001|21-Aug-2001|VAHISHTOIST|Monday, 20 August 2001|2001|1|111|Text1
+Today's Roz, month first | en_US | Today button |  | 2010 | 0 |  | finished | 08/21/2001|21-Aug-2001|HORMUZD|Tuesday, August 21, 2001|2001|0|111|Text1
+Today's Roz, year first | hu_HU | mnuToday |  | 2010 | 1 |  | finished | 2001. 08. 21|21-aug.-2001|VAHISHTOIST|2001. augusztus 20., hétfő|2001|1|111|Text1
+menu Cancel keeps the year | en_GB | mnuCancel | 20-08-2001 | 2005 | 1 |  | cancelled | ||||2005|0|110|Text1)";
+
+// The button-state rules: steps from the window as it opens (cancel, type:X, ime:X for an
+// input method's commit, set:X by code, focus:NAME, calc, disable for all three buttons), then
+// the enabled Command1 to Command3 and the remark.
+const char kButtons[] = R"(at start |  | 111 | greeting
+Cancel disables Cancel | cancel | 110 | cancelled
+a typed character enables it | cancel,type:x | 111 | input
+Backspace counts as a key | cancel,type:)"
+                        "\b"
+                        R"( | 111 | input
+an input method's character counts | cancel,ime:é | 111 | input
+focus into an empty field leaves it | cancel,focus:Text5,focus:Text1 | 110 | cancelled
+focus into a field of blanks enables it | cancel,focus:Text5,set: ,focus:Text1 | 111 | cancelled
+a failed Calculate leaves it | cancel,calc | 110 | bad date
+a finished Calculate enables it | cancel,set:20-08-2001,calc | 111 | finished
+focus enables Calculate and Exit | disable,focus:Text5,focus:Text1 | 111 | greeting
+a key enables Calculate and Cancel | disable,type:7 | 101 | input)";
+
+// The registry value read into a text: the stored bytes (percent-encoded, "-" for no such key)
+// repeated so many times, the type, the size reported ("-": the bytes' count), the text before
+// and after, and whether it was read (1), not read (0) or raised an error.
+const char kKeyValues[] =
+    R"(text with its final NUL | C:\msinfo32.exe%00 | 1 | 1 | - | old | C:\msinfo32.exe | 1
+text without a final NUL | abc | 1 | 1 | - | old | abc | 1
+number stored 4 3 2 1 | %04%03%02%01 | 1 | 4 | - |  | &h1234 | 1
+number 258 loses its zero byte | %02%01%00%00 | 1 | 4 | - |  | &h012 | 1
+number 5 | %05%00%00%00 | 1 | 4 | - |  | &h005 | 1
+another type leaves the text | %01%02 | 1 | 3 | - | old | old | 1
+no such key | - | 1 | 1 | - | old |  | 0
+a value past the buffer | x | 1025 | 1 | - | old |  | 0
+a size of 0 | abc%00 | 1 | 1 | 0 | old | old | error)";
+
+// System Info: the two registry values ("-": none), the file that exists and the program that
+// starts there, then the program started and whether the message shows.
+const char kSysInfo[] =
+    R"(the first value names the program | C:\Windows\msinfo32.exe | C:\Other | - | C:\Windows\msinfo32.exe | C:\Windows\msinfo32.exe | 0
+the second value's folder holds it | - | C:\MSInfo | C:\MSInfo\MSINFO32.EXE | C:\MSInfo\MSINFO32.EXE | C:\MSInfo\MSINFO32.EXE | 0
+a folder ending in a separator doubles it | - | C:\MSInfo\ | C:\MSInfo\\MSINFO32.EXE | C:\MSInfo\\MSINFO32.EXE | C:\MSInfo\\MSINFO32.EXE | 0
+neither value | - | - | - | - | - | 1
+the folder lacks the file | - | C:\MSInfo | C:\MSInfo\msinfo.exe | - | - | 1
+the program does not start | C:\Broken.exe | - | - | - | C:\Broken.exe | 1)";
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUp_data() { AddRows(kStartUp); }
+    void startUp()
+    {
+        const QStringList f = Fields();
+        EllReg::DateOrder = 0;
+        Window w(f[0]);
+        QCOMPARE(QString::number(EllReg::DateOrder), f[1]);
+        QCOMPARE(w->Label2->text(), f[2]);
+        QCOMPARE(w->lblTalk->text(), kTexts["greeting"]);
+        QTRY_COMPARE(w.state(), f[3]);
+        QVERIFY(!w->Label9->isVisible());
+    }
+
+    void commands_data() { AddRows(kCommands); }
+    void commands()
+    {
+        const QStringList f = Fields();
+        Window w(f[0]);
+        for (QLineEdit *box : {w->Text2, w->Text3, w->Text4})
+            box->setText("old");
+        w->Label10->setText("old");
+        w->Text1->setText(f[2]);
+        w->Text5->setText(f[3]);
+        w->Check1->setChecked(f[4] == u"1");
+        w->Command3->setEnabled(false);
+        w->Text5->setFocus();
+        if (f[1] == u"Enter")
+            QTest::keyClick(w->Text5, Qt::Key_Return);
+        else if (f[1] == u"Today button")
+            QTest::mouseClick(w->Command4, Qt::LeftButton);
+        else
+            w->findChild<QAction *>(f[1])->trigger();
+        QCOMPARE(w.services.warnings.join(""), kTexts[f[5]]);
+        QCOMPARE(w->lblTalk->text(), kTexts[f[6]]);
+        QCOMPARE(w.state(), f[7]);
+        for (int roz = 1; roz <= 35; ++roz)
+            if (w->Text3->text() == RozTable[roz].name.data())
+                QCOMPARE(w->Label10->text(), RozTable[roz].meaning.data());
+        // A result shows from its beginning, and only a text wider than its box in its tip.
+        for (QLineEdit *result : {w->Text2, w->Text3, w->Text4}) {
+            if (!f[5].isEmpty())
+                break;
+            QCOMPARE(result->cursorPosition(), 0);
+            QCOMPARE(result->toolTip(), Fits(result) ? QString() : result->text());
+        }
+    }
+
+    void buttonStates_data() { AddRows(kButtons); }
+    void buttonStates()
+    {
+        const QStringList f = Fields();
+        Window w("en_GB");
+        QTRY_COMPARE(QApplication::focusWidget(), w->Text1);
+        for (const QString &step : f[0].split(u',', Qt::SkipEmptyParts)) {
+            const QString argument = step.section(u':', 1);
+            QInputMethodEvent commit;
+            commit.setCommitString(argument);
+            if (step == u"cancel")
+                QTest::mouseClick(w->Command3, Qt::LeftButton);
+            else if (step.startsWith(u"type:"))
+                QTest::keyClicks(w->Text1, argument);
+            else if (step.startsWith(u"ime:"))
+                QApplication::sendEvent(w->Text1, &commit);
+            else if (step.startsWith(u"set:"))
+                w->Text1->setText(argument);
+            else if (step.startsWith(u"focus:"))
+                w->Client->findChild<QWidget *>(argument)->setFocus(Qt::TabFocusReason);
+            else if (step == u"calc")
+                w->mnuCalc->trigger();
+            else
+                w->Command1->setEnabled(false), w->Command2->setEnabled(false),
+                    w->Command3->setEnabled(false);
+        }
+        QCOMPARE(w.state().section(u'|', 6, 6), f[1]);
+        QCOMPARE(w->lblTalk->text(), kTexts[f[2]]);
+    }
+
+    // Each command sets its remark before its window shows, and shows the same object again.
+    // Help has no owner; About is owned by the main window, which keeps it off the taskbar.
+    void secondaryWindows_data()
+    {
+        QTest::addColumn<QString>("remark");
+        QTest::newRow("mnuContents") << "Didn't I tell you Help was avaliable?";
+        QTest::newRow("nmuAbout") << "What do you think? Email me at dalvane@example.org";
+    }
+    void secondaryWindows()
+    {
+        QFETCH(QString, remark);
+        Window w("en_GB");
+        w.services.onModal = [&] { QCOMPARE(w->lblTalk->text(), remark); };
+        for (int i = 0; i < 2; ++i, w->lblTalk->clear())
+            w->findChild<QAction *>(QTest::currentDataTag())->trigger();
+        QCOMPARE(w.services.modal.size(), 2);
+        QDialog *window = w.services.modal[0];
+        QCOMPARE(window, w.services.modal[1]);
+        const bool about = window == static_cast<QDialog *>(w->AboutWindow());
+        QCOMPARE(window->windowTitle(), about ? "About Dalvane" : "Dalvane Help");
+        QCOMPARE(window->windowType(), Qt::Dialog);
+        QCOMPARE(window->parentWidget(), about ? w.w.get() : nullptr);
+        QCOMPARE(window->windowFlags() & (Qt::WindowMinimizeButtonHint |
+                                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+                 Qt::WindowCloseButtonHint);
+    }
+
+    void exitHintFocusOrderAndFields()
+    {
+        Window w("en_GB");
+        QTest::mouseClick(w->Command2, Qt::LeftButton);
+        w->mnuExit->trigger();
+        QCOMPARE(w.services.ends, 2);
+        QTest::mouseDClick(w->Label2, Qt::LeftButton);
+        QVERIFY(w->Label9->isVisible());
+        QTest::mouseDClick(w->Label2, Qt::LeftButton);
+        QVERIFY(!w->Label9->isVisible());
+        QString order;
+        w->Text1->setFocus();
+        for (int i = 0; i < 10; ++i, order += QApplication::focusWidget()->objectName() + u' ')
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(order,
+                 "Command1 Command2 Text2 Command3 Text4 Text3 Text5 Command4 Check1 Text1 ");
+        QTest::keyClicks(w->Text3, "typed");
+        QVERIFY(w->Text3->text().isEmpty());
+        for (QLineEdit *field : {w->Text1, w->Text5}) {
+            field->setText(QString(50010, u'7'));
+            QCOMPARE(field->text().size(), 50010);
+        }
+    }
+
+    // What the user reads shows whole at 96 and 120 dpi: the tick box on its designed line
+    // (1020 twips down, 192 high), the echo and the long dates in their boxes, every meaning in
+    // the two lines of Label10, and no caption runs into another control, after the longest
+    // remark too.
+    void showsWhole_data()
+    {
+        QTest::addColumn<int>("dpi");
+        for (const char *locale : {"en_GB", "en_US", "en_IN"})
+            for (int dpi : {96, 120})
+                QTest::addRow("%s at %d dpi", locale, dpi) << dpi;
+    }
+    void showsWhole()
+    {
+        QFETCH(int, dpi);
+        Window w(QString(QTest::currentDataTag()).left(5));
+        w->ApplyLayout(dpi);
+        QStyleOptionButton option;
+        option.initFrom(w->Check1);
+        QVERIFY(w->Check1->height() >=
+                w->style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, w->Check1));
+        QVERIFY(qAbs(w->Check1->geometry().center().y() * 1440 / dpi - (1020 + 96)) <= 1440 / dpi);
+        w->Text5->setText("2027");
+        // Roz 31 to 35 and then 1 to 30 from 10 August 2027 on, and September's longest dates.
+        for (QDate date(2027, 8, 10); date.day() != 16; date = date.addDays(1)) {
+            w->Text1->setText(date.toString(EllReg::DateOrder == 2 ? "MM/dd/yyyy" : "dd/MM/yyyy"));
+            w->CalculateRoz();
+            QVERIFY2(Fits(w->Text2) && Fits(w->Text4), qPrintable(w->Text4->text()));
+            const QRect room = w->Label10->contentsRect();
+            QVERIFY2(w->Label10->fontMetrics()
+                             .boundingRect(room, Qt::TextWordWrap, w->Label10->text())
+                             .height() <= room.height(),
+                     qPrintable(w->Label10->text()));
+        }
+        w->Text1->setText("01-01-2030");
+        w->CalculateRoz(); // the longest remark: cannot be calculated
+        w->Label2_DblClick();
+        for (QLabel *label : w->Client->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            for (QWidget *other : w->Client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                if (label != other && label->isVisible() && other->isVisible() &&
+                    !label->text().isEmpty() && !other->objectName().startsWith(u"Shape"))
+                    QVERIFY2(!label->geometry().intersects(other->geometry()),
+                             qPrintable(label->objectName() + " covers " + other->objectName()));
+    }
+
+    void helpText()
+    {
+        frmHelp window;
+        QCOMPARE(window.findChild<QLabel *>()->text(),
+                 "Dalvane version 2.0.2\n===================\nEnter the date that you want to "
+                 "calculate the Roz in the format prompted to you.  dd/mm/yyyy or mm/dd/yyyy or "
+                 "yyyy/mm/dd as per your Regional Date setting.\n\n"
+                 "Next, Enter the Year that you want to calculate that Roz in that year.  The "
+                 "program automatically enters the current year as default.\n\n"
+                 "Press the (Calculate Roz) button to calculate the Roz and date.\n\nPress the "
+                 "(Today's Roz) Graphic button to calculate today's Roz.\n\n"
+                 "Press the (Exit) button to exit the program.\n\nAny problems, questions, updates "
+                 "visit our Website at: https://dalvane.example.org");
+    }
+
+    void keyValue_data() { AddRows(kKeyValues); }
+    void keyValue()
+    {
+        const QStringList f = Fields();
+        FakeRegistry registry;
+        const std::string key = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+        if (f[0] != u"-")
+            registry.values[key + "\\PATH"] = {QByteArray::fromPercentEncoding(f[0].toLatin1())
+                                                   .repeated(f[1].toInt())
+                                                   .toStdString(),
+                                               f[2].toUInt(),
+                                               f[3] == u"-" ? std::nullopt : std::optional(0u)};
+        std::string keyVal = f[4].toStdString();
+        const auto read = [&] {
+            return GetKeyValue(registry, Registry::HKEY_LOCAL_MACHINE, key, "PATH", keyVal);
+        };
+        if (f[6] == u"error")
+            QVERIFY_THROWS_EXCEPTION(KeyValueError, read());
+        else
+            QCOMPARE(read(), f[6] == u"1");
+        QCOMPARE(QString::fromStdString(keyVal), f[5]);
+        QVERIFY2(registry.open.empty(), "the key stays open");
+        QCOMPARE(registry.lastMask, 0x2003Fu);
+        QCOMPARE(registry.lastSizeIn, f[0] == u"-" ? 0u : 1024u);
+    }
+
+    // Alt+S clicks System Info, and Esc closes the window after it, whatever happened.
+    void sysInfo_data() { AddRows(kSysInfo); }
+    void sysInfo()
+    {
+        const QStringList f = Fields();
+        FakeRegistry registry;
+        registry.values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO\\PATH"] = {f[0].toStdString() +
+                                                                              '\0'};
+        registry.values["SOFTWARE\\Microsoft\\Shared Tools Location\\MSINFO"] = {
+            f[1].toStdString() + '\0'};
+        std::erase_if(registry.values,
+                      [](const auto &value) { return value.second.bytes == std::string("-", 2); });
+        RecordingServices services;
+        services.files << f[2];
+        services.programs << f[3];
+        frmAbout window(services, registry);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(!services.starts.isEmpty() || !services.messages.isEmpty());
+        QCOMPARE(services.starts.join(""), f[4] == u"-" ? "" : f[4]);
+        QCOMPARE(services.messages.join(""), f[5] == u"1" ? kTexts["unavailable"] : "");
+        QCOMPARE(services.messageParent, f[5] == u"1" ? &window : nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
+    // On this desktop the registry stands in with the first system-information program found
+    // in the absolute folders of the PATH, and the About window starts it as a process.
+    void standIn_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("kinfocenter") << "/a"
+                                     << "a/kinfocenter";
+        QTest::newRow("hardinfo before kinfocenter") << "/a:/b"
+                                                     << "b/hardinfo";
+        QTest::newRow("first folder holding hardinfo") << "/c:/b"
+                                                       << "c/hardinfo";
+        QTest::newRow("not executable") << "/d"
+                                        << "";
+        QTest::newRow("relative folders") << ".:bin:"
+                                          << "";
+    }
+    void standIn()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, found);
+        QTemporaryDir dir;
+        for (const QString file : {"a/kinfocenter", "b/hardinfo", "c/hardinfo", "d/hardinfo",
+                                   "bin/hardinfo", "hardinfo"}) {
+            QDir(dir.path()).mkpath(file.section(u'/', 0, -2));
+            QFile script(dir.filePath(file));
+            QVERIFY(script.open(QIODevice::WriteOnly) &&
+                    script.write("#!/bin/sh\necho > \"$0.started\"\n"));
+            script.setPermissions(file.startsWith(u'd') ? QFile::ReadOwner
+                                                        : QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QByteArray saved = qgetenv("PATH");
+        qputenv("PATH", path.replace(u'/', dir.path() + u'/').toLocal8Bit());
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        struct : QtWindowServices
+        {
+            void ShowMessage(QWidget *, const QString &prompt) override { messages << prompt; }
+            QStringList messages;
+        } services;
+        frmAbout(services, *CreateSystemRegistry()).StartSysInfo();
+        qputenv("PATH", saved);
+        QDir::setCurrent(current);
+        QCOMPARE(services.messages.join(""), found.isEmpty() ? kTexts["unavailable"] : "");
+        if (!found.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(found + ".started")), 10000);
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
