@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -100,6 +101,8 @@ BENCHMARK_CAPTURE(WholeCalculation, last_day_to_9999, QStringLiteral("31-12-9999
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    // Colours for a terminal only: piped into a file or a log the table stays plain text.
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs)

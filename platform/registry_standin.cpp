@@ -72,9 +72,10 @@ std::optional<std::string> FindSystemInformationProgram()
             if (end == std::string_view::npos)
                 end = searchPath.size();
             const std::string_view folder = searchPath.substr(start, end - start);
-            // An empty entry would mean the current folder, where any file could pose as the
-            // system tool; it is skipped.
-            if (!folder.empty()) {
+            // An empty or relative entry ("", ".", "bin") names a folder relative to wherever
+            // the program was started, where any file could pose as the system tool; only
+            // absolute entries are searched.
+            if (!folder.empty() && folder.front() == '/') {
                 const std::filesystem::path program = std::filesystem::path(folder) / name;
                 if (IsExecutableFile(program))
                     return program.string();

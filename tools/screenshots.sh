@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Dalvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Screenshots of the main window under a virtual display, at 96 and 120 dots per inch: after
-# start-up, after the worked example (20-08-2001 in 2005), with a target year that cannot be
-# calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
-# Help and About windows open. The pictures land in shots/.
+# Screenshots of the main window under a virtual display, at 96 dpi, at 120 dpi scaled from a
+# 96-dpi layout and at a true 120 dpi: after start-up, after the worked example (20 August 2001
+# in 2005, with a later date in 2027 for the long month names), with a target year that cannot
+# be calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
+# Help and About windows open; under en_GB, and the example under en_US and de_DE too. The
+# pictures land in shots/, named after the resolution, the locale and the step.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
 #   BUILD_DIR=build-x tools/screenshots.sh
@@ -31,15 +33,17 @@ fi
 # One session on its own display: start the program, then drive it with the keyboard only, as a
 # user would, and take the whole screen after each step.
 session() {
-    local dpi=$1
+    local mode=$1 locale=$2 all=$3
     local wm_pid=""
     if command -v openbox >/dev/null; then
         openbox >/dev/null 2>&1 &
         wm_pid=$!
         sleep 1
     fi
-    LC_ALL=en_GB.UTF-8 LANG=en_GB.UTF-8 QT_FONT_DPI=$dpi QT_QPA_PLATFORM=xcb \
-        "$build/app/dalvane" >/dev/null 2>&1 &
+    local scaling=1
+    [ "$mode" = true120 ] && scaling=0
+    LC_ALL=$locale.UTF-8 LANG=$locale.UTF-8 QT_FONT_DPI=${mode#true} \
+        QT_ENABLE_HIGHDPI_SCALING=$scaling QT_QPA_PLATFORM=xcb "$build/app/dalvane" >/dev/null 2>&1 &
     local app=$!
     local window=""
     for _ in $(seq 50); do
@@ -47,54 +51,69 @@ session() {
         sleep 0.2
     done
     [ -n "$window" ] || { echo "screenshots: the window did not appear" >&2; kill "$app"; exit 1; }
+    local name=$shots/main-$mode-$locale
+    local example=20-08-2001 late=15-09-2027
+    [ "$locale" = en_US ] && example=08-20-2001 late=09-15-2027
     xdotool windowactivate --sync "$window" 2>/dev/null || true
     sleep 1
-    import -window root "$shots/main-$dpi-startup.png"
+    import -window root "$name-startup.png"
 
     # The example: the date field has the focus; Shift+Tab three times reaches the year field.
     xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 30 '20-08-2001'
+    xdotool type --delay 30 "$example"
     xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
     xdotool type --delay 30 '2005'
     xdotool key Return
     sleep 1
-    import -window root "$shots/main-$dpi-example.png"
+    import -window root "$name-example.png"
+    xdotool key ctrl+a
+    xdotool type --delay 30 "$late"
+    xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
+    xdotool type --delay 30 '2027'
+    xdotool key Return
+    sleep 1
+    import -window root "$name-late.png"
+    if [ "$all" != all ]; then
+        kill "$app" 2>/dev/null || true
+        [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
+        return
+    fi
 
     # A target year before the date's: the longest remark of the status line.
     xdotool key shift+Tab shift+Tab shift+Tab ctrl+a
     xdotool type --delay 30 '2000'
     xdotool key Return
     sleep 1
-    import -window root "$shots/main-$dpi-cannot.png"
+    import -window root "$name-cannot.png"
 
     # An invalid date: the warning box, then the window once it is closed.
     xdotool key ctrl+a
     xdotool type --delay 30 '31-02-2001'
     xdotool key Return
     sleep 1
-    import -window root "$shots/main-$dpi-invalid-box.png"
+    import -window root "$name-invalid-box.png"
     xdotool key Return
     sleep 1
-    import -window root "$shots/main-$dpi-invalid.png"
+    import -window root "$name-invalid.png"
 
     # Today's Roz and Cancel from the File menu.
     xdotool key alt+f t
     sleep 1
-    import -window root "$shots/main-$dpi-today.png"
+    import -window root "$name-today.png"
     xdotool key alt+f n
     sleep 1
-    import -window root "$shots/main-$dpi-cancel.png"
+    import -window root "$name-cancel.png"
 
     # Help and About from the Help menu. The Help window has no button: the window manager
     # closes it. Esc closes About.
     xdotool key alt+h c
     sleep 1
-    import -window root "$shots/main-$dpi-help.png"
+    import -window root "$name-help.png"
     xdotool key alt+F4
     sleep 1
     xdotool key alt+h a
     sleep 1
-    import -window root "$shots/main-$dpi-about.png"
+    import -window root "$name-about.png"
     xdotool key Escape
     sleep 1
 
@@ -103,10 +122,14 @@ session() {
 }
 
 if [ "${1:-}" = --session ]; then
-    session "$2"
+    session "$2" "$3" "$4"
     exit 0
 fi
-for dpi in 96 120; do
-    BUILD_DIR=$build xvfb-run -a -s "-screen 0 1280x800x24" "$0" --session "$dpi"
+for mode in 96 120 true120; do
+    for locale in en_GB en_US de_DE; do
+        all=""
+        [ "$locale" = en_GB ] && all=all
+        BUILD_DIR=$build xvfb-run -a -s "-screen 0 1280x800x24" "$0" --session "$mode" "$locale" "$all"
+    done
 done
 ls "$shots"

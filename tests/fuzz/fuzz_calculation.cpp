@@ -9,6 +9,7 @@
 #include "roz.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -33,10 +34,26 @@ long DaysOf(CalendarDate date)
     return DaysFromCivil({date.year(), date.month(), date.day()});
 }
 
-void Require(bool condition)
+// What a failed check prints before the abort, so that the report names the broken property
+// and the inputs that broke it without a debugger.
+struct Case
 {
-    if (!condition)
-        std::abort();
+    const QString &date;
+    const QString &year;
+    const RegionalSettings &settings;
+    int order;
+    bool beforeDawn;
+};
+
+void Require(bool condition, const char *property, const Case &c)
+{
+    if (condition)
+        return;
+    std::fprintf(
+        stderr, "fuzz: %s fails for date text \"%s\", year text \"%s\", locale %s, order %d%s\n",
+        property, qPrintable(c.date), qPrintable(c.year), qPrintable(c.settings.locale.name()),
+        c.order, c.beforeDawn ? ", before dawn" : "");
+    std::abort();
 }
 
 } // namespace
@@ -54,30 +71,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString dateText = input.left(newline).trimmed();
     const QString yearText = newline < 0 ? QStringLiteral("2005") : input.mid(newline + 1);
 
+    const Case c{dateText, yearText, settings, order, beforeDawn};
     const std::optional<CalendarDate> entered = ParseDate(dateText, order, settings);
-    Require(IsDate(dateText, order, settings) == entered.has_value());
+    Require(IsDate(dateText, order, settings) == entered.has_value(), "is-date agrees with parse",
+            c);
     (void)IsNumeric(yearText, settings);
-    (void)Val(yearText);
+    (void)Val(yearText, settings);
     if (!entered)
         return 0;
 
     // What the program writes of a date it reads back.
     for (const QString &pattern : {TodayPattern(order), QStringLiteral("dd-mmm-yyyy")})
-        Require(ParseDate(FormatDate(*entered, pattern, settings), order, settings) == entered);
+        Require(ParseDate(FormatDate(*entered, pattern, settings), order, settings) == entered,
+                "a written date reads back", c);
     (void)FormatDate(*entered, QStringLiteral("Long Date"), settings);
 
     const std::optional<CalendarDate> reckoning = BeforeDawnShift(*entered, beforeDawn);
     if (!reckoning)
         return 0;
     const int roz = ReckonRoz(*reckoning, order);
-    Require(roz >= 1 && roz <= 35 && roz == OracleRoz(DaysOf(*reckoning)));
+    Require(roz >= 1 && roz <= 35 && roz == OracleRoz(DaysOf(*reckoning)), "roz by day count", c);
 
     const std::u16string year(reinterpret_cast<const char16_t *>(yearText.utf16()),
                               yearText.size());
     if (const std::optional<CalendarDate> same =
             SameRozDate(*reckoning, year, order, settings.rules)) {
         const long distance = DaysOf(*same) - DaysOf(*reckoning);
-        Require(distance >= 0 && distance % 365 == 0);
+        Require(distance >= 0 && distance % 365 == 0, "same roz a whole number of years on", c);
     }
     return 0;
 }

@@ -60,9 +60,10 @@ frmAbout::frmAbout(WindowServices &services, Registry &registry, QWidget *parent
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Dalvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dalvane.png")));
-    // A tool window stays out of the taskbar and offers only the close button; the fixed-size
-    // hint gives it the thin fixed border on Windows.
-    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+    // A dialog owned by the main window stays out of the taskbar on every desktop while keeping
+    // the ordinary caption with the icon and the control menu; it offers only the close
+    // button, and the fixed-size hint gives it the thin fixed border on Windows.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(false);
     setFont(DialogFont());
@@ -122,9 +123,7 @@ void frmAbout::createControls()
     Label3->setGeometry(noticeBox.x(), noticeBox.y(), noticeBox.width(),
                         std::max(noticeBox.height(), Label3->heightForWidth(noticeBox.width())));
 
-    // The freeware note is empty when the window is designed and no code fills it in. It has
-    // a single-line border, the one display setting it shares with the main window's meaning
-    // label.
+    // The freeware note is empty when the window is designed and no code fills it in.
     Label2 = new QLabel(QString(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(DialogFont(6, false, false, QStringLiteral("Small Fonts")));

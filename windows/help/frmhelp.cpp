@@ -49,6 +49,10 @@ void frmHelp::createControls()
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setGeometry(TwipsRect(60, 60, 3372, 4512, logicalDpiX()));
+    // A font that wraps the paragraphs onto more lines than the label holds would cut off the
+    // last of them, the web address: the paragraphs then go without the empty line between them.
+    if (Label1->heightForWidth(Label1->width()) > Label1->height())
+        Label1->setText(HelpDisplayText(HelpText(), false));
 }
 
 void frmHelp::keyPressEvent(QKeyEvent *event)
@@ -85,7 +89,7 @@ QString frmHelp::HelpText()
            kWebAddress;
 }
 
-QString frmHelp::HelpDisplayText(const QString &helpText)
+QString frmHelp::HelpDisplayText(const QString &helpText, bool emptyLines)
 {
     // Qt lets blanks at the end of a line hang past the label's edge instead of wrapping them,
     // so the runs would not start new lines; they are turned into the line breaks they stand
@@ -96,8 +100,8 @@ QString frmHelp::HelpDisplayText(const QString &helpText)
     for (auto match = longRun.globalMatch(helpText); match.hasNext();) {
         const QRegularExpressionMatch run = match.next();
         display += helpText.mid(from, run.capturedStart() - from);
-        display += run.capturedLength() > kBlanksPerLabelLine ? QStringLiteral("\n\n")
-                                                              : QStringLiteral("\n");
+        display += emptyLines && run.capturedLength() > kBlanksPerLabelLine ? QStringLiteral("\n\n")
+                                                                            : QStringLiteral("\n");
         from = run.capturedEnd();
     }
     display += helpText.mid(from);

@@ -20,8 +20,9 @@ public:
     // of blanks that fill out each line of the label so that the next piece starts a new one.
     static QString HelpText();
     // The same text laid out for any font: a run that fills out the rest of a line becomes a
-    // line break, and a run that fills further lines leaves an empty line as well.
-    static QString HelpDisplayText(const QString &helpText);
+    // line break, and a run that fills further lines leaves an empty line as well, unless
+    // emptyLines is false.
+    static QString HelpDisplayText(const QString &helpText, bool emptyLines = true);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringView>
+#include <QStyleOptionFrame>
+#include <limits>
 
 namespace {
 
@@ -69,12 +72,30 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption)
     return label;
 }
 
+// A text box that can tell whether a text fits its visible room.
+class TextBox : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+    bool Fits(const QString &text) const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        // The box keeps two pixels of its own on either side of the text.
+        const int room = contents.width() - textMargins().left() - textMargins().right() - 4;
+        return fontMetrics().horizontalAdvance(text) <= room;
+    }
+};
+
 QLineEdit *MakeTextBox(QWidget *parent, const char *name, const QString &spokenName, bool readOnly)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new TextBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(spokenName);
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The typing fields have no length limit of their own; a paste arrives whole.
+    box->setMaxLength(std::numeric_limits<int>::max());
     if (readOnly) {
         box->setReadOnly(true);
         // The grey of the read-only boxes is the scroll-bar grey of the classic desktop, which
@@ -294,6 +315,12 @@ void frmDalvane::ApplyLayout(qreal dotsPerInch)
         if (auto *shape = qobject_cast<QFrame *>(p.control);
             shape && shape->objectName().startsWith(u"Shape"))
             box.setHeight(std::max(box.height(), shape->lineWidth()));
+        // The tick box needs more height than its designed line; it grows about the line's middle.
+        if (p.control == Check1 && Check1->sizeHint().height() > box.height()) {
+            const int centre = box.center().y();
+            box.setHeight(Check1->sizeHint().height());
+            box.moveCenter({box.center().x(), centre});
+        }
         p.control->setGeometry(box);
         if (p.sizing != Sizing::Fixed) {
             auto *label = static_cast<QLabel *>(p.control);
@@ -315,6 +342,16 @@ void frmDalvane::CentreOnScreen()
     QRect frame = frameGeometry();
     frame.moveCenter(where->availableGeometry().center());
     move(frame.topLeft());
+    // Before the window manager has framed the window its frame is unknown, and centring the
+    // bare client area leaves the framed window half a title bar low: centre again once framed.
+    m_centreWhenFramed = frameGeometry() == geometry();
+}
+
+void frmDalvane::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_centreWhenFramed && frameGeometry() != geometry())
+        CentreOnScreen();
 }
 
 // Start-up: the year, the greeting, the regional date order and the hint and sample that go
@@ -377,18 +414,18 @@ void frmDalvane::CalculateRoz()
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     Command3->setEnabled(false);
-    Text3->clear();
+    setResult(Text3, QString());
     setCaption(Label10, QString());
-    Text4->clear();
+    setResult(Text4, QString());
 
     // The walks below run for up to some millions of days without returning to the event loop,
     // so each field is painted as soon as it is known.
-    Text2->setText(FormatDate(*entered, QStringLiteral("dd-mmm-yyyy"), m_settings));
+    setResult(Text2, FormatDate(*entered, QStringLiteral("dd-mmm-yyyy"), m_settings));
     m_services.RepaintNow(Text2);
 
     const RozRow &row = RozTable[ReckonRoz(*reckoning, EllReg::DateOrder)];
     setTalk(QStringLiteral("There, I've finished calculating the Roz...next the Date..."));
-    Text3->setText(FromAscii(row.name));
+    setResult(Text3, FromAscii(row.name));
     setCaption(Label10, FromAscii(row.meaning));
     m_services.RepaintNow(Text3);
     m_services.RepaintNow(Label10);
@@ -396,11 +433,11 @@ void frmDalvane::CalculateRoz()
     const QString yearText = Text5->text();
     if (const std::optional<CalendarDate> same =
             SameRozDate(*reckoning, Utf16(yearText), EllReg::DateOrder, m_settings.rules)) {
-        Text4->setText(FormatDate(*same, QStringLiteral("Long Date"), m_settings));
+        setResult(Text4, FormatDate(*same, QStringLiteral("Long Date"), m_settings));
         setTalk(QStringLiteral("Finished calculating the Roz and the Date...Dikraaa !"));
     } else {
         setTalk(QStringLiteral("I did the Roz but I can't calculate that Date...try again please"));
-        Text4->setText(QStringLiteral("Cannot be Calculated"));
+        setResult(Text4, QStringLiteral("Cannot be Calculated"));
     }
 
     Command1->setEnabled(true);
@@ -442,9 +479,9 @@ void frmDalvane::mnuCancel_Click()
 void frmDalvane::cancelAll()
 {
     Text1->clear();
-    Text2->clear();
-    Text3->clear();
-    Text4->clear();
+    setResult(Text2, QString());
+    setResult(Text3, QString());
+    setResult(Text4, QString());
     setCaption(Label10, QString());
     Check1->setChecked(false);
     Command3->setEnabled(false);
@@ -466,9 +503,9 @@ void frmDalvane::mnuToday_Click()
 void frmDalvane::todaysRoz(bool clearBeforeDawn)
 {
     Text1->setText(FormatDate(m_services.Today(), TodayPattern(EllReg::DateOrder), m_settings));
-    Text2->clear();
-    Text3->clear();
-    Text4->clear();
+    setResult(Text2, QString());
+    setResult(Text3, QString());
+    setResult(Text4, QString());
     setCaption(Label10, QString());
     if (clearBeforeDawn)
         Check1->setChecked(false);
@@ -489,7 +526,7 @@ void frmDalvane::nmuAbout_Click()
 {
     setTalk(kAboutRemark);
     if (!m_about)
-        m_about = std::make_unique<frmAbout>(m_services, m_registry);
+        m_about = std::make_unique<frmAbout>(m_services, m_registry, this);
     m_services.ShowModal(m_about.get());
 }
 
@@ -535,6 +572,14 @@ bool frmDalvane::eventFilter(QObject *watched, QEvent *event)
                 m_text1HasFocus = false;
             break;
         }
+        case QEvent::InputMethod:
+            // A character composed through an input method or a dead key is typed all the same.
+            if (!static_cast<QInputMethodEvent *>(event)->commitString().isEmpty()) {
+                std::int16_t keyAscii = static_cast<std::int16_t>(
+                    static_cast<QInputMethodEvent *>(event)->commitString().at(0).unicode());
+                Text1_KeyPress(keyAscii);
+            }
+            break;
         case QEvent::KeyPress: {
             const auto *key = static_cast<QKeyEvent *>(event);
             const int code = key->key();
@@ -571,6 +616,15 @@ void frmDalvane::keyPressEvent(QKeyEvent *event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// A result box shows its text from the first character. One that is still too long for its box
+// (a long date in a wordy language) shows its start, and the whole text as its tool tip.
+void frmDalvane::setResult(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+    box->setToolTip(static_cast<TextBox *>(box)->Fits(text) ? QString() : text);
 }
 
 void frmDalvane::setTalk(const QString &remark)

@@ -103,12 +103,14 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
     void createConnections();
     void createTabOrder();
+    void setResult(QLineEdit *box, const QString &text);
     void setTalk(const QString &remark);
     void setCaption(QLabel *label, const QString &caption);
     void fitMeaning();
@@ -124,6 +126,7 @@ private:
     // Whether Text1 held the focus last among the window's controls, so that a box or a menu
     // coming and going does not count as the field receiving the focus anew.
     bool m_text1HasFocus = false;
+    bool m_centreWhenFramed = false;
     // How a label takes the size of its caption.
     enum class Sizing
     {
