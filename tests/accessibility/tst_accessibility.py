@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Dalvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Works the Dalvane window through the accessibility bus alone, as a screen reader does: finds
-the fields and the button by the names it would speak, types a date and a year, presses
-Calculate Roz and reads the results back.
-    tst_accessibility.py DALVANE
-"""
+# Works the Dalvane window through the accessibility bus alone, as a screen reader does: finds
+# the fields and the button by name, types a date and a year, presses Calculate Roz and reads
+# the results back:  tst_accessibility.py DALVANE
 import os
 import subprocess
 import sys
@@ -15,7 +13,6 @@ import pyatspi  # Debian package python3-pyatspi
 
 
 def wait_for(what, probe, timeout=60):
-    """Polls probe until it gives a true value; the tree fills in while the program starts."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         try:
@@ -29,7 +26,6 @@ def wait_for(what, probe, timeout=60):
 
 
 def find(root, name, roles=(pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)):
-    """The node of that name and one of those roles; a label may carry the same name."""
     def probe():
         stack = [root]
         while stack:
