@@ -13,11 +13,9 @@ import pyatspi  # Debian package python3-pyatspi
 
 
 def wait_for(what, probe, timeout=60):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
+    for _ in range(timeout * 10):
         try:
-            value = probe()
-            if value:
+            if value := probe():
                 return value
         except Exception:  # an object may not be ready yet, or vanish between two calls
             pass
@@ -26,23 +24,17 @@ def wait_for(what, probe, timeout=60):
 
 
 def find(root, name, roles=(pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)):
-    def probe():
-        stack = [root]
-        while stack:
-            node = stack.pop()
-            if node.name == name and node.getRole() in roles:
-                return node
-            stack.extend(child for child in node if child is not None)
-    return wait_for(repr(name), probe)
+    return wait_for(repr(name), lambda: pyatspi.findDescendant(
+        root, lambda node: node.name == name and node.getRole() in roles))
 
 
 def text(node):
     return node.queryText().getText(0, -1)
 
 
-environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="en_GB.UTF-8", ASAN_OPTIONS="detect_leaks=0")
-program = subprocess.Popen([sys.argv[1]], env=environment)
+program = subprocess.Popen([sys.argv[1]], env=dict(
+    os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LC_ALL="en_GB.UTF-8",
+    ASAN_OPTIONS="detect_leaks=0"))
 try:
     app = wait_for("dalvane on the bus", lambda: next(
         a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == program.pid))

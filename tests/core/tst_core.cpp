@@ -101,12 +101,8 @@ year in the locale's digits | 2001-08-20 | ۲۰۰۵ | 2005-08-19
 month name as the year | 2001-08-20 | Aug | none
 month name after a blank as the year | 2020-08-08 |  Aug | none)";
 
-// The order of day, month and year that the regional short date shows, with a user's own
-// short date where one is given.
-const char kDateOrder[] = R"(en_GB day first | en_GB | - | 1
-en_US month first | en_US | - | 2
-sv_SE year first | sv_SE | - | 3
-ko_KR two-digit year first | ko_KR | - | 3
+// The date order of the regional short date, or of a user's own; start-up shows en_GB's and more.
+const char kDateOrder[] = R"(ko_KR two-digit year first | ko_KR | - | 3
 mr_IN day first in Devanagari digits | mr_IN | - | 1
 ar_EG day first in Arabic digits | ar_EG | - | 1
 bn_BD day first in Bengali digits | bn_BD | - | 1
@@ -115,16 +111,13 @@ month name first | en_US | MMM d, yyyy | 3
 a user's own day first | en_US | d.M.yyyy | 1)";
 
 // A text read in the order of its locale's short date.
-const char kParse[] = R"(en_GB slashes | en_GB | 20/08/2001 | 2001-08-20
-en_GB dashes, no zeros, outer blanks | en_GB |   20-8-2001  | 2001-08-20
+const char kParse[] = R"(en_GB dashes, no zeros, outer blanks | en_GB |   20-8-2001  | 2001-08-20
 en_GB sign-position blanks | en_GB |  29- 2-2004 | 2004-02-29
 en_GB 29 February of a common year | en_GB |  29- 2-2003 | none
-en_GB the program's echo | en_GB | 20-Aug-2001 | 2001-08-20
 en_GB two-digit year 29 | en_GB | 20-08-29 | 2029-08-20
 en_GB two-digit year 30 | en_GB | 20-08-30 | 1930-08-20
 en_GB year 99 | en_GB | 31/12/0099 | none
 en_GB date and time | en_GB | 20-08-2001 10:30 | none
-en_GB empty | en_GB |  | none
 en_GB Persian digits | en_GB | ۲۰/۰۸/۲۰۰۱ | none
 en_US month first | en_US | 08/20/2001 | 2001-08-20
 en_US day first | en_US | 20/08/2001 | none
@@ -137,10 +130,8 @@ C month-name short date | C | 20 Aug 2001 | 2001-08-20)";
 
 // The number test and the leading number of a year text.
 const char kNumbers[] = R"(year | en_GB | 2005 | 1 | 2005
-blanks around | en_GB |   2005  | 1 | 2005
 fraction | en_GB | 2005.5 | 1 | 2005.5
 inner blank | en_GB | 20 05 | 0 | 2005
-trailing letters | en_GB | 12abc | 0 | 12
 empty | en_GB |  | 0 | 0
 de_DE decimal comma | de_DE | 2005,5 | 1 | 2005
 fa_IR Persian digits | fa_IR | ۲۰۰۵ | 1 | 2005
@@ -153,8 +144,7 @@ class TestCore : public QObject
     Q_OBJECT
 
 private slots:
-    // Every day of the calendar, stepped forward and back, against Qt's calendar and the day
-    // count of the oracle.
+    // Every day of the calendar, stepped forward and back, against two independent day counts.
     void everyDayAgreesWithTheDayCount()
     {
         for (long n = DaysOf(CalendarDate::first()); n < DaysOf(CalendarDate::last()); ++n) {
@@ -188,10 +178,9 @@ private slots:
         for (DateOrderCode order : {1, 2, 3, 0}) {
             if (!reckoning)
                 break;
-            const RozReckoning result = ReckonRozAndMonth(*reckoning, order);
-            QCOMPARE(QString::number(ReckonRoz(*reckoning, order)), f[2]);
-            QCOMPARE(QString::number(result.roz), f[2]);
-            QCOMPARE(QString::number(f[3] == u"0" ? 0 : result.month), f[3]);
+            const int month = f[3] == u"0" ? 0 : ReckonRozAndMonth(*reckoning, order).month;
+            QCOMPARE(QString::asprintf("%d %d", ReckonRoz(*reckoning, order), month),
+                     f[2] + ' ' + f[3]);
         }
     }
 
@@ -221,8 +210,7 @@ private slots:
                      DateOf(f[2]));
     }
 
-    // Always 365 days a year later: sampled dates to this year, the next and the last, and
-    // every 29 February of the calendar to the year after, which has none of its own.
+    // Always 365 days a year later: sampled dates, and every 29 February to the year after.
     void sameRozDateAgreesWithTheDayCount()
     {
         QList<std::pair<CalendarDate, int>> cases;

@@ -32,8 +32,7 @@ inline QStringList Fields()
     return fields;
 }
 
-// Window services that show nothing and remember everything. Only the files and programs a test
-// names exist, and the clock reads whatever the test sets.
+// Window services that show nothing and remember everything, on a clock at 21 August 2001.
 struct RecordingServices : WindowServices
 {
     void ShowWarning(QWidget *, const QString &prompt) override { warnings << prompt; }
