@@ -4,10 +4,7 @@
 # Works the Dalvane window through the accessibility bus alone, as a screen reader does: finds
 # the fields and the button by name, types a date and a year, presses Calculate Roz and reads
 # the results back:  tst_accessibility.py DALVANE
-import os
-import subprocess
-import sys
-import time
+import os, subprocess, sys, time  # noqa: E401
 
 import pyatspi  # Debian package python3-pyatspi
 

@@ -24,6 +24,3 @@ constexpr int OracleRoz(long days)
     const long k = ((days - DaysFromCivil({2001, 8, 21})) % 365 + 365) % 365;
     return k < 330 ? static_cast<int>(k % 30 + 1) : static_cast<int>(k - 329);
 }
-
-static_assert(OracleRoz(DaysFromCivil({2001, 8, 20})) == 35);
-static_assert(OracleRoz(DaysFromCivil({2001, 9, 20})) == 1);

@@ -6,7 +6,6 @@
 #include "windowservices.h"
 
 #include <QDialog>
-#include <QPointer>
 #include <QSet>
 #include <QTest>
 #include <cstring>
@@ -36,11 +35,7 @@ inline QStringList Fields()
 struct RecordingServices : WindowServices
 {
     void ShowWarning(QWidget *, const QString &prompt) override { warnings << prompt; }
-    void ShowMessage(QWidget *parent, const QString &prompt) override
-    {
-        messages << prompt;
-        messageParent = parent;
-    }
+    void ShowMessage(QWidget *, const QString &prompt) override { messages << prompt; }
     void RepaintNow(QWidget *) override {}
     void ShowModal(QDialog *window) override
     {
@@ -62,8 +57,7 @@ struct RecordingServices : WindowServices
 
     QSet<QString> files, programs;
     QStringList warnings, messages, starts;
-    QWidget *messageParent = nullptr;
-    QList<QPointer<QDialog>> modal;
+    QList<QDialog *> modal;
     int ends = 0;
     std::function<void()> onModal = [] {};
 };
@@ -101,10 +95,7 @@ struct FakeRegistry final : Registry
         std::memcpy(data, found->second.bytes.data(), found->second.bytes.size());
         return ERROR_SUCCESS;
     }
-    std::int32_t RegCloseKey(Handle key) override
-    {
-        return open.erase(key) ? 0 : ERROR_INVALID_HANDLE;
-    }
+    std::int32_t RegCloseKey(Handle key) override { return !open.erase(key); }
 
     std::map<std::string, Value> values;
     std::map<Handle, std::string> open; // the keys not yet closed
