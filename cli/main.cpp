@@ -94,20 +94,19 @@ int main(int argc, char *argv[])
             QStringLiteral("The observances of DATE: the same roz and mah every year, the same "
                            "roz every month, and the N-th days after it."));
         parser.addPositionalArgument(QStringLiteral("schedule"), QStringLiteral("The command."));
-        parser.addPositionalArgument(QStringLiteral("DATE"),
-                                     QStringLiteral("The date of the birth, wedding or death."));
         parser.addOptions({from, years, months, days, remind, ics});
     } else {
         parser.setApplicationDescription(
             QStringLiteral("The roz of DATE, and the date of the same roz and mah in YEAR.\n"
                            "dalvane-cli schedule --help: a schedule of observances."));
-        parser.addPositionalArgument(QStringLiteral("DATE"),
-                                     QStringLiteral("The date of the birth, wedding or death."),
-                                     QStringLiteral("DATE [YEAR]"));
-        parser.addPositionalArgument(QStringLiteral("YEAR"),
-                                     QStringLiteral("The year to find the anniversary in."), {});
         parser.addOption(today);
     }
+    parser.addPositionalArgument(QStringLiteral("DATE"),
+                                 QStringLiteral("The date of the birth, wedding or death."));
+    if (!schedule)
+        parser.addPositionalArgument(QStringLiteral("YEAR"),
+                                     QStringLiteral("The year to find the anniversary in."),
+                                     QStringLiteral("[YEAR]"));
     if (!parser.parse(arguments))
         return usageError(parser, parser.errorText());
     if (parser.isSet(help)) {
