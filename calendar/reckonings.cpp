@@ -80,15 +80,8 @@ ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning)
 
 std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning reckoning)
 {
-    if (reckoning == Reckoning::Fasli) {
-        const long start = FasliNewYear(day.yzYear + 630);
-        const long number = start + PlaceOf(day);
-        if (number >= FasliNewYear(day.yzYear + 631))
-            return std::nullopt;
-        return DateOfDayNumber(number);
-    }
-    if (day.roz == kAvardadSalGah)
-        return std::nullopt;
+    if (reckoning == Reckoning::Fasli)
+        return DateOfDayNumber(FasliNewYear(day.yzYear + 630) + PlaceOf(day));
     return DateOfDayNumber(kNavroz1395 + 365L * (day.yzYear - 1395) + PlaceOf(day) -
                            (reckoning == Reckoning::Kadmi ? kKadmiLead : 0));
 }

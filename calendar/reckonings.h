@@ -32,8 +32,8 @@ struct ZoroastrianDay
 // By day arithmetic; for Shahenshahi it agrees with the day-by-day walk of ReckonRozAndMonth.
 ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning);
 
-// The date a reckoning gives that day, or nullopt outside the calendar (or roz 36 in a year
-// without one).
+// The date a reckoning gives that day, or nullopt outside the calendar. Roz 36 is the caller's
+// to give only in a Fasli year that has it.
 std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning reckoning);
 
 // The date in the Gregorian target year with the same roz and mah, or nullopt for a target year
