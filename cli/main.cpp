@@ -144,33 +144,34 @@ int main(int argc, char *argv[])
     if (schedule)
         operands.removeFirst();
 
+    // The numbers an option was given, one or (for a list) more, each checked against its range.
+    QString problem;
+    auto numbers = [&](const QCommandLineOption &option, int low, int high, bool list = false) {
+        std::vector<int> values;
+        if (!parser.isSet(option) && option.defaultValues().isEmpty())
+            return values;
+        const QStringList items = parser.value(option).split(u',');
+        for (const QString &item : items) {
+            const std::optional<int> value = numberIn(item, low, high);
+            if ((!value || (items.size() > 1 && !list)) && problem.isEmpty())
+                problem = QStringLiteral("--%1 takes %2 from %3 to %4")
+                              .arg(option.names().first(), list ? "numbers" : "a number")
+                              .arg(low)
+                              .arg(high);
+            values.push_back(value.value_or(0));
+        }
+        return values;
+    };
     ScheduleRequest request;
-    std::optional<int> yearCount;
-    std::optional<int> remindDays;
+    std::vector<int> yearCount, remindDays;
     if (schedule) {
-        yearCount = numberIn(parser.value(years), 1, 1000);
-        if (!yearCount)
-            return usageError(parser, QStringLiteral("--years takes a number from 1 to 1000"));
-        if (parser.isSet(months)) {
-            const std::optional<int> count = numberIn(parser.value(months), 1, 120);
-            if (!count)
-                return usageError(parser, QStringLiteral("--months takes a number from 1 to 120"));
-            request.months = *count;
-        }
-        if (parser.isSet(days)) {
-            for (const QString &item : parser.value(days).split(u',')) {
-                const std::optional<int> day = numberIn(item, 1, 36500);
-                if (!day)
-                    return usageError(parser,
-                                      QStringLiteral("--days takes numbers from 1 to 36500"));
-                request.days.push_back(*day);
-            }
-        }
-        if (parser.isSet(remind)) {
-            remindDays = numberIn(parser.value(remind), 0, 365);
-            if (!remindDays)
-                return usageError(parser, QStringLiteral("--remind takes a number from 0 to 365"));
-        }
+        yearCount = numbers(years, 1, 1000);
+        const std::vector<int> monthCount = numbers(months, 1, 120);
+        request.months = monthCount.empty() ? 0 : monthCount.front();
+        request.days = numbers(days, 1, 36500, true);
+        remindDays = numbers(remind, 0, 365);
+        if (!problem.isEmpty())
+            return usageError(parser, problem);
         if (parser.isSet(json) && parser.isSet(ics))
             return usageError(parser, QStringLiteral("--json and --ics cannot go together"));
     }
@@ -200,11 +201,13 @@ int main(int argc, char *argv[])
 
     Answer answer = Calculate(*entered, *reckoning, *calendar, yearText, typedOrder, settings);
     if (schedule) {
-        request.years = TargetYears(int(year), *yearCount, settings.rules);
+        request.years = TargetYears(int(year), yearCount.front(), settings.rules);
         answer.observances = MakeSchedule(*reckoning, *calendar, request);
     }
     if (schedule && parser.isSet(ics)) {
-        const QByteArray data = toICalendar(answer, QDateTime::currentDateTimeUtc(), remindDays);
+        const std::optional<int> reminder =
+            remindDays.empty() ? std::nullopt : std::optional(remindDays.front());
+        const QByteArray data = toICalendar(answer, QDateTime::currentDateTimeUtc(), reminder);
         const QString path = parser.value(ics);
         if (path == u"-") {
             std::fwrite(data.constData(), 1, size_t(data.size()), stdout);
