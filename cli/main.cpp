@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
     if (schedule) {
         parser.setApplicationDescription(
             QStringLiteral("The observances of DATE: the same roz and mah every year, the same "
-                           "roz every month, and the N-th days after it."));
+                           "roz\nevery month, and the N-th days after it."));
         parser.addPositionalArgument(QStringLiteral("schedule"), QStringLiteral("The command."));
         parser.addOptions({from, years, months, days, remind, ics});
     } else {
@@ -109,7 +109,8 @@ int main(int argc, char *argv[])
                                      QStringLiteral("[YEAR]"));
     if (!parser.parse(arguments))
         return usageError(parser, parser.errorText());
-    if (parser.isSet(help)) {
+    // --help-all too: the Qt options it would add are not this program's.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
         return 0;
     }
