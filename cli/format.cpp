@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QUrl>
+#include <algorithm>
 #include <libical/ical.h>
 #include <memory>
 
@@ -184,15 +185,8 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(),
                                icalproperty_new_prodid("-//Dalvane//dalvane-cli//EN"));
-    const QDateTime utc = stamp.toUTC();
-    icaltimetype dtstamp = icaltime_null_time();
-    dtstamp.year = utc.date().year();
-    dtstamp.month = utc.date().month();
-    dtstamp.day = utc.date().day();
-    dtstamp.hour = utc.time().hour();
-    dtstamp.minute = utc.time().minute();
-    dtstamp.second = utc.time().second();
-    dtstamp.zone = icaltimezone_get_utc_timezone();
+    const icaltimetype dtstamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
+                                                               icaltimezone_get_utc_timezone());
     const QString host = QUrl(kWebAddress).host();
     const QString calendarName = CalendarName(answer.calendar);
     const QString entered =

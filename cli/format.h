@@ -35,6 +35,6 @@ std::optional<Reckoning> ReckoningNamed(const QString &name);
 // The single answer in lines, or the schedule as a table for a terminal.
 QString toText(const Answer &answer, const RegionalSettings &settings);
 QByteArray toJson(const Answer &answer);
-// One all-day event per observance. The stamp is the time of writing, which RFC 5545 asks
-// of every event; a reminder, when asked for, that many days before.
+// One all-day event per observance of a schedule's answer. The stamp is the time of writing,
+// which RFC 5545 asks of every event; a reminder, when asked for, that many days before.
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays);
