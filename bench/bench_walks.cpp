@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The day-by-day walks: nanoseconds per step, the whole calculation at the far ends of the
-// calendar, and the same walks made the straightforward way on QDate for comparison.
+// calendar, and the same walks made the straightforward way on QDate for comparison; and
+// dalvane-cli's schedule of a date against its single calculation.
+#include "format.h"
 #include "regional.h"
 #include "roz.h"
 
@@ -97,6 +99,27 @@ BENCHMARK_CAPTURE(WholeCalculation, first_days_to_9999, QStringLiteral("02-01-01
 BENCHMARK_CAPTURE(WholeCalculation, last_day_to_9999, QStringLiteral("31-12-9999"))
     ->Unit(benchmark::kMillisecond);
 
+// What dalvane-cli computes for `DATE 2026`, and for `schedule --from 2026 --years 100
+// --months 12 --days 4,10,30 DATE`: the same single calculation and the observances.
+void CliCalculation(benchmark::State &state, bool schedule)
+{
+    const RegionalSettings settings = RegionalSettings::fromLocale(QLocale("en_GB"));
+    const QString year = QStringLiteral("2026");
+    for (auto _ : state) {
+        const CalendarDate entered =
+            *ParseDate(QStringLiteral("20-08-2001"), kDayMonthYear, settings);
+        Answer answer =
+            Calculate(entered, entered, Reckoning::Shahenshahi, year, kDayMonthYear, settings);
+        if (schedule)
+            answer.observances =
+                MakeSchedule(entered, Reckoning::Shahenshahi,
+                             {TargetYears(2026, 100, settings.rules), 12, {4, 10, 30}});
+        benchmark::DoNotOptimize(answer);
+    }
+}
+BENCHMARK_CAPTURE(CliCalculation, single, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(CliCalculation, schedule, true)->Unit(benchmark::kMicrosecond);
+
 // Keeps each benchmark's time per iteration so the run can end with the ratios.
 class RatioReporter : public benchmark::ConsoleReporter
 {
@@ -126,6 +149,10 @@ int main(int argc, char **argv)
     };
     ratio("ReckonRozWalkOnQDate", "ReckonRozWalk");
     ratio("LeapDayCountOnQDate", "LeapDayCount");
+    const double single = reporter.times["CliCalculation/single"];
+    if (single > 0)
+        std::printf("%-28s %.2f times the single calculation (at most 2)\n",
+                    "CliCalculation/schedule", reporter.times["CliCalculation/schedule"] / single);
     benchmark::Shutdown();
     return 0;
 }

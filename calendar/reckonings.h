@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "roz.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// The three reckonings families keep. Shahenshahi and Kadmi are the same 365-day year, Kadmi
+// 30 days ahead; Fasli begins on 21 March and keeps a 366th day in a year holding a 29 February.
+enum class Reckoning
+{
+    Shahenshahi,
+    Kadmi,
+    Fasli,
+};
+
+// Roz 36, the Fasli leap day after the five Gatha days.
+inline constexpr int kAvardadSalGah = 36;
+
+// A day as the reckoning names it: roz [1, 36] (31 to 35 the Gatha days), mah [1, 12] or 0 on
+// a Gatha day and on Avardad-sal-gah, which belong to no mah, and the year of Yazdegerd.
+struct ZoroastrianDay
+{
+    int roz;
+    int mah;
+    int yzYear;
+};
+
+// By day arithmetic; for Shahenshahi it agrees with the day-by-day walk of ReckonRozAndMonth.
+ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning);
+
+// The date a reckoning gives that day, or nullopt outside the calendar. Roz 36 is the caller's
+// to give only in a Fasli year that has it.
+std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning reckoning);
+
+// The date in the Gregorian target year with the same roz and mah, or nullopt for a target year
+// before the reckoning year. Shahenshahi and Kadmi: always 365 days a year later, which is what
+// SameRozDate walks to. Fasli: Avardad-sal-gah falls back to the fifth Gatha day in a year
+// without it, as 29 February falls back to 28 February.
+std::optional<CalendarDate> SameRozDateInYear(CalendarDate reckoning, int targetYear,
+                                              Reckoning calendar);
+
+// SameRozDate in any reckoning: the single calculation's answer for a typed year.
+std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate reckoning,
+                                          std::u16string_view yearText, DateOrderCode order,
+                                          const DateTextRules &rules);
+
+// The roz table with Avardad-sal-gah as row 36.
+const RozRow &RozRowOf(int roz);   // roz [1, 36]
+std::string_view MahName(int mah); // mah [1, 12]
+
+enum class ObservanceKind
+{
+    Year,
+    Month,
+    Day,
+};
+
+struct Observance
+{
+    ObservanceKind kind;
+    int n; // the target year, the month after the reckoning's own, or the day counted from it
+    CalendarDate date;
+    ZoroastrianDay day;
+    // A Gatha day has no roz in a month: the n-th Gatha day is kept on roz n, and
+    // Avardad-sal-gah as the fifth. Which roz that is on a month entry made so, 0 otherwise.
+    int gathaKeptAs;
+};
+
+struct ScheduleRequest
+{
+    std::vector<int> years; // Gregorian target years, as the single calculation reads them
+    int months = 0;
+    std::vector<int> days; // day 1 is the reckoning date
+};
+
+// Entries that fall outside the calendar or before the reckoning year are left out.
+std::vector<Observance> MakeSchedule(CalendarDate reckoning, Reckoning calendar,
+                                     const ScheduleRequest &request);
+
+// The target years `from` to `from + count - 1` as the single calculation reads each of them
+// typed as a year, short years included; a number that reads as no year is left out.
+std::vector<int> TargetYears(int from, int count, const DateTextRules &rules);

@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "format.h"
+
+#include "addresses.h"
+#include "regional.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <QUrl>
+#include <algorithm>
+#include <libical/ical.h>
+#include <memory>
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString isoDate(CalendarDate date)
+{
+    return ToQDate(date).toString(Qt::ISODate);
+}
+
+QString mahLabel(const ZoroastrianDay &day)
+{
+    return day.mah != 0 ? QStringLiteral("Mah ") + fromView(MahName(day.mah))
+                        : QStringLiteral("No mah (Gatha days)");
+}
+
+// "Mah Meher, YZ 1394, Shahenshahi"
+QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar)
+{
+    QString name = CalendarName(calendar);
+    name[0] = name[0].toUpper();
+    return QStringLiteral("%1, YZ %2, %3").arg(mahLabel(day)).arg(day.yzYear).arg(name);
+}
+
+QString kindName(ObservanceKind kind)
+{
+    return kind == ObservanceKind::Year    ? QStringLiteral("year")
+           : kind == ObservanceKind::Month ? QStringLiteral("month")
+                                           : QStringLiteral("day");
+}
+
+QString what(const Observance &entry)
+{
+    return kindName(entry.kind) + u' ' + QString::number(entry.n);
+}
+
+QString note(const Observance &entry, const ZoroastrianDay &own)
+{
+    if (entry.gathaKeptAs == 0)
+        return {};
+    return QStringLiteral("%1 kept on roz %2")
+        .arg(own.roz == kAvardadSalGah ? QStringLiteral("Avardad-sal-gah, as the fifth Gatha day,")
+                                       : QStringLiteral("Gatha day %1").arg(own.roz - 30))
+        .arg(entry.gathaKeptAs);
+}
+
+void addDay(QJsonObject &object, const ZoroastrianDay &day)
+{
+    object[u"roz"] = day.roz;
+    object[u"name"] = fromView(RozRowOf(day.roz).name);
+    object[u"mah"] = day.mah != 0 ? QJsonValue(day.mah) : QJsonValue();
+    object[u"mah_name"] = day.mah != 0 ? QJsonValue(fromView(MahName(day.mah))) : QJsonValue();
+    object[u"yz_year"] = day.yzYear;
+}
+
+QString table(const std::vector<QStringList> &rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList &row : rows) {
+        widths.resize(std::max(widths.size(), size_t(row.size())));
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            line += row[i].leftJustified(widths[i] + 2);
+        text += line.trimmed() + u'\n';
+    }
+    return text;
+}
+
+icaltimetype icalDate(CalendarDate date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year();
+    time.month = date.month();
+    time.day = date.day();
+    return time;
+}
+
+} // namespace
+
+Answer Calculate(CalendarDate entered, CalendarDate reckoning, Reckoning calendar,
+                 const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
+{
+    Answer answer{entered,  reckoning,    calendar,    ZoroastrianDayOf(reckoning, calendar),
+                  yearText, std::nullopt, std::nullopt};
+    if (calendar == Reckoning::Shahenshahi)
+        answer.day.roz = ReckonRoz(reckoning, order);
+    const std::u16string year16(reinterpret_cast<const char16_t *>(yearText.utf16()),
+                                yearText.size());
+    answer.sameRozDate = SameRozDateIn(calendar, reckoning, year16, order, settings.rules);
+    return answer;
+}
+
+QString CalendarName(Reckoning calendar)
+{
+    return calendar == Reckoning::Shahenshahi ? QStringLiteral("shahenshahi")
+           : calendar == Reckoning::Kadmi     ? QStringLiteral("kadmi")
+                                              : QStringLiteral("fasli");
+}
+
+std::optional<Reckoning> ReckoningNamed(const QString &name)
+{
+    for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli}) {
+        if (name == CalendarName(calendar))
+            return calendar;
+    }
+    return std::nullopt;
+}
+
+QString toText(const Answer &answer, const RegionalSettings &settings)
+{
+    const RozRow &row = RozRowOf(answer.day.roz);
+    const QString entered = FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings);
+    const QString roz = QStringLiteral("%1 (%2)").arg(fromView(row.name)).arg(answer.day.roz);
+    const QString line = reckoningLine(answer.day, answer.calendar);
+    if (!answer.observances) {
+        const QString same = answer.sameRozDate ? FormatDate(*answer.sameRozDate,
+                                                             QStringLiteral("Long Date"), settings)
+                                                : QStringLiteral("Cannot be Calculated");
+        return QStringList{entered, roz, fromView(row.meaning), same, line}.join(u'\n') + u'\n';
+    }
+    std::vector<QStringList> rows = {{"Observance", "Date", "Roz", "Name", "Mah", "YZ"}};
+    for (const Observance &entry : *answer.observances) {
+        rows.push_back({what(entry),
+                        FormatDate(entry.date, QStringLiteral("dd-mmm-yyyy"), settings),
+                        QString::number(entry.day.roz), fromView(RozRowOf(entry.day.roz).name),
+                        entry.day.mah != 0 ? fromView(MahName(entry.day.mah)) : QStringLiteral("-"),
+                        QString::number(entry.day.yzYear), note(entry, answer.day)});
+    }
+    return entered + QStringLiteral(": ") + roz + QStringLiteral(", ") + line + u'\n' + table(rows);
+}
+
+QByteArray toJson(const Answer &answer)
+{
+    QJsonObject object;
+    object[u"entered"] = isoDate(answer.entered);
+    object[u"reckoning"] = isoDate(answer.reckoning);
+    object[u"calendar"] = CalendarName(answer.calendar);
+    addDay(object, answer.day);
+    object[u"meaning"] = fromView(RozRowOf(answer.day.roz).meaning);
+    object[u"year"] = answer.yearText;
+    object[u"same_roz_date"] =
+        answer.sameRozDate ? QJsonValue(isoDate(*answer.sameRozDate)) : QJsonValue();
+    if (answer.observances) {
+        QJsonArray list;
+        for (const Observance &entry : *answer.observances) {
+            QJsonObject item{
+                {"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", isoDate(entry.date)}};
+            addDay(item, entry.day);
+            const QString text = note(entry, answer.day);
+            item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);
+            list.append(item);
+        }
+        object[u"observances"] = list;
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays)
+{
+    const std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> calendar(
+        icalcomponent_new_vcalendar(), &icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Dalvane//dalvane-cli//EN"));
+    const icaltimetype dtstamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
+                                                               icaltimezone_get_utc_timezone());
+    const QString host = QUrl(kWebAddress).host();
+    const QString calendarName = CalendarName(answer.calendar);
+    const QString entered =
+        answer.entered == answer.reckoning
+            ? QStringLiteral("Entered date %1").arg(isoDate(answer.entered))
+            : QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
+                  .arg(isoDate(answer.entered), isoDate(answer.reckoning));
+
+    for (const Observance &entry : *answer.observances) {
+        const RozRow &row = RozRowOf(entry.day.roz);
+        icalcomponent *event = icalcomponent_new_vevent();
+        // The same inputs give the same identity, so importing again updates the events.
+        const QString uid = QStringLiteral("%1-%2-%3-%4@%5")
+                                .arg(isoDate(answer.reckoning), calendarName, kindName(entry.kind),
+                                     QString::number(entry.n), host);
+        icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
+        const icaltimetype start = icalDate(entry.date);
+        icalcomponent_add_property(event, icalproperty_new_dtstart(start));
+        icalcomponent_add_property(
+            event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
+        const QString summary = fromView(row.name) + QStringLiteral(", ") + what(entry);
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
+        QStringList description = {
+            QStringLiteral("Roz %1 %2: %3")
+                .arg(QString::number(entry.day.roz), fromView(row.name), fromView(row.meaning)),
+            reckoningLine(entry.day, answer.calendar), entered};
+        if (entry.gathaKeptAs != 0)
+            description.insert(2, note(entry, answer.day));
+        icalcomponent_add_property(
+            event, icalproperty_new_description(description.join(u'\n').toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        if (remindDays) {
+            icalcomponent *alarm = icalcomponent_new_valarm();
+            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+            icaltriggertype trigger = icaltriggertype_from_int(-*remindDays * 86400);
+            icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+            icalcomponent_add_property(alarm,
+                                       icalproperty_new_description(summary.toUtf8().constData()));
+            icalcomponent_add_component(event, alarm);
+        }
+        icalcomponent_add_component(calendar.get(), event);
+    }
+    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+}
