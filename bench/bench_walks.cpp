@@ -4,7 +4,7 @@
 // The day-by-day walks: nanoseconds per step, the whole calculation at the far ends of the
 // calendar, and the same walks made the straightforward way on QDate for comparison; and
 // dalvane-cli's schedule of a date against its single calculation.
-#include "format.h"
+#include "answer.h"
 #include "regional.h"
 #include "roz.h"
 

@@ -4,7 +4,7 @@
 // dalvane-cli: the roz calculator for terminals and scripts. It reads the same regional settings
 // and gives the same answers and the same messages as the window; `schedule` lists a family's
 // observances of a date and writes them as a calendar to import.
-#include "format.h"
+#include "answer.h"
 #include "regional.h"
 
 #include <QCommandLineParser>
@@ -88,13 +88,17 @@ int main(int argc, char *argv[])
                                  QStringLiteral("Write the observances as an iCalendar file to "
                                                 "import into a calendar (- for standard output)."),
                                  QStringLiteral("FILE"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("Whose observances these are: the name starts "
+                                                 "every event's summary."),
+                                  QStringLiteral("TEXT"));
     parser.addOptions({calendarOption, beforeDawn, order, json});
     if (schedule) {
         parser.setApplicationDescription(
             QStringLiteral("The observances of DATE: the same roz and mah every year, the same "
                            "roz\nevery month, and the N-th days after it."));
         parser.addPositionalArgument(QStringLiteral("schedule"), QStringLiteral("The command."));
-        parser.addOptions({from, years, months, days, remind, ics});
+        parser.addOptions({name, from, years, months, days, remind, ics});
     } else {
         parser.setApplicationDescription(
             QStringLiteral("The roz of DATE, and the date of the same roz and mah in YEAR.\n"
@@ -204,6 +208,7 @@ int main(int argc, char *argv[])
     if (schedule) {
         request.years = TargetYears(int(year), yearCount.front(), settings.rules);
         answer.observances = MakeSchedule(*reckoning, *calendar, request);
+        answer.person = parser.value(name).simplified();
     }
     if (schedule && parser.isSet(ics)) {
         const std::optional<int> reminder =

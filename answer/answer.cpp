@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "format.h"
+#include "answer.h"
 
 #include "addresses.h"
 #include "regional.h"
@@ -103,8 +103,8 @@ icaltimetype icalDate(CalendarDate date)
 Answer Calculate(CalendarDate entered, CalendarDate reckoning, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
 {
-    Answer answer{entered,  reckoning,    calendar,    ZoroastrianDayOf(reckoning, calendar),
-                  yearText, std::nullopt, std::nullopt};
+    Answer answer{entered,  reckoning,    calendar,     ZoroastrianDayOf(reckoning, calendar),
+                  yearText, std::nullopt, std::nullopt, {}};
     if (calendar == Reckoning::Shahenshahi)
         answer.day.roz = ReckonRoz(reckoning, order);
     const std::u16string year16(reinterpret_cast<const char16_t *>(yearText.utf16()),
@@ -149,7 +149,9 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
                         entry.day.mah != 0 ? fromView(MahName(entry.day.mah)) : QStringLiteral("-"),
                         QString::number(entry.day.yzYear), note(entry, answer.day)});
     }
-    return entered + QStringLiteral(": ") + roz + QStringLiteral(", ") + line + u'\n' + table(rows);
+    const QString heading = answer.person.isEmpty() ? QString() : answer.person + u'\n';
+    return heading + entered + QStringLiteral(": ") + roz + QStringLiteral(", ") + line + u'\n' +
+           table(rows);
 }
 
 QByteArray toJson(const Answer &answer)
@@ -174,6 +176,7 @@ QByteArray toJson(const Answer &answer)
             list.append(item);
         }
         object[u"observances"] = list;
+        object[u"person"] = answer.person.isEmpty() ? QJsonValue() : QJsonValue(answer.person);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -198,17 +201,24 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
     for (const Observance &entry : *answer.observances) {
         const RozRow &row = RozRowOf(entry.day.roz);
         icalcomponent *event = icalcomponent_new_vevent();
-        // The same inputs give the same identity, so importing again updates the events.
-        const QString uid = QStringLiteral("%1-%2-%3-%4@%5")
-                                .arg(isoDate(answer.reckoning), calendarName, kindName(entry.kind),
-                                     QString::number(entry.n), host);
+        // The same inputs give the same identity, so importing again updates the events; the
+        // person's name keeps two people's observances of one date apart. Without a name the
+        // identity is the one files written before names existed carry.
+        QString uid = QStringLiteral("%1-%2-%3-%4")
+                          .arg(isoDate(answer.reckoning), calendarName, kindName(entry.kind),
+                               QString::number(entry.n));
+        if (!answer.person.isEmpty())
+            uid += u'-' + QString::fromLatin1(answer.person.toUtf8().toPercentEncoding());
+        uid += u'@' + host;
         icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
         const icaltimetype start = icalDate(entry.date);
         icalcomponent_add_property(event, icalproperty_new_dtstart(start));
         icalcomponent_add_property(
             event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
-        const QString summary = fromView(row.name) + QStringLiteral(", ") + what(entry);
+        const QString summary =
+            (answer.person.isEmpty() ? QString() : answer.person + QStringLiteral(": ")) +
+            fromView(row.name) + QStringLiteral(", ") + what(entry);
         icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
         QStringList description = {
             QStringLiteral("Roz %1 %2: %3")
@@ -216,6 +226,8 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
             reckoningLine(entry.day, answer.calendar), entered};
         if (entry.gathaKeptAs != 0)
             description.insert(2, note(entry, answer.day));
+        if (!answer.person.isEmpty())
+            description.prepend(QStringLiteral("Observance for %1").arg(answer.person));
         icalcomponent_add_property(
             event, icalproperty_new_description(description.join(u'\n').toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));

@@ -22,6 +22,7 @@ struct Answer
     QString yearText; // as given
     std::optional<CalendarDate> sameRozDate;
     std::optional<std::vector<Observance>> observances;
+    QString person; // whose observances these are; empty when no name was given
 };
 
 // The single calculation: the window's roz walk for Shahenshahi, day arithmetic for the mah,
