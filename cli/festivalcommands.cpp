@@ -193,8 +193,15 @@ std::optional<int> RunFestivalCommand(int &argc, char **argv)
     if (!isCalendar && std::strcmp(command, "festivals") != 0 && std::strcmp(command, "month") != 0)
         return std::nullopt;
     // The wall calendar needs fonts, hence a GUI application, but never a display.
-    if (isCalendar)
+    if (isCalendar) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries this program's messages; the platform's remarks on a desktop
+        // session it does not need (no runtime directory, say) are not among them.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                print(stderr, text.toUtf8() + '\n');
+        });
+    }
     const std::unique_ptr<QCoreApplication> application =
         isCalendar ? std::make_unique<QGuiApplication>(argc, argv)
                    : std::make_unique<QCoreApplication>(argc, argv);
