@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The festivals against published dates, and against the day-by-day roz of every day swept.
-#include "festivals.h"
+#include "festivalanswer.h"
 
 #include <QDate>
 #include <QMap>
 #include <QTest>
+#include <libical/ical.h>
 
 namespace {
 
@@ -48,6 +49,21 @@ QMultiMap<QString, QList<int>> Given()
     return given;
 }
 
+// Each event's UID with its start, as libical reads the calendar file back.
+QStringList Identities(Reckoning reckoning, int from, int years)
+{
+    const QByteArray text = toICalendar({reckoning, FestivalsBeginningIn(from, years, reckoning)},
+                                        QDateTime::currentDateTimeUtc());
+    QStringList identities;
+    icalcomponent *calendar = icalparser_parse_string(text.constData());
+    for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        identities << QString::fromUtf8(icalcomponent_get_uid(event)) + u' ' +
+                          icaltime_as_ical_string(icalcomponent_get_dtstart(event));
+    icalcomponent_free(calendar);
+    return identities;
+}
+
 } // namespace
 
 class TestFestivals : public QObject
@@ -58,6 +74,8 @@ private slots:
     void publishedDates_data();
     void publishedDates();
     void agreeWithEveryDaysRoz();
+    void calendarIdentities_data();
+    void calendarIdentities();
 };
 
 void TestFestivals::publishedDates_data()
@@ -188,6 +206,31 @@ void TestFestivals::agreeWithEveryDaysRoz()
                              where + Iso(d) + u' ' + covers.join(u','));
             }
         }
+    }
+}
+
+void TestFestivals::calendarIdentities_data()
+{
+    QTest::addColumn<int>("reckoning");
+    QTest::newRow("shahenshahi") << 0;
+    QTest::newRow("kadmi") << 1;
+    QTest::newRow("fasli") << 2;
+}
+
+// One identity per occurrence over three centuries, 1456 (Navroz twice) among them; a file of a
+// few years gives each of its festivals the identity, with the date, that the long one does.
+void TestFestivals::calendarIdentities()
+{
+    QFETCH(int, reckoning);
+    const QStringList all = Identities(kAll[reckoning], 1450, 300);
+    QStringList uids;
+    for (const QString &identity : all)
+        uids << identity.section(u' ', 0, 0);
+    uids.removeDuplicates();
+    QCOMPARE(uids.size(), all.size());
+    for (const auto &[from, years] : {std::pair{1456, 1}, {1700, 3}}) {
+        for (const QString &identity : Identities(kAll[reckoning], from, years))
+            QVERIFY2(all.contains(identity), qPrintable(identity));
     }
 }
 
