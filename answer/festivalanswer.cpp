@@ -90,7 +90,8 @@ icaltimetype icalDate(CalendarDate date)
 
 std::optional<YearMonth> ParseYearMonth(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{4})-([0-9]{2})$"));
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})")));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;
@@ -102,7 +103,8 @@ std::optional<YearMonth> ParseYearMonth(const QString &text)
 
 std::optional<int> ParseNumberIn(const QString &text, int low, int high)
 {
-    static const QRegularExpression pattern(QStringLiteral("^-?[0-9]{1,9}$"));
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,9}")));
     if (!pattern.match(text).hasMatch())
         return std::nullopt;
     const int value = text.toInt();
