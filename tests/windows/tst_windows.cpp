@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ellreg.h"
 #include "frmabout.h"
+#include "frmcalendar.h"
 #include "frmdalvane.h"
 #include "frmhelp.h"
 #include "keyvalue.h"
@@ -11,9 +12,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTemporaryDir>
@@ -61,6 +64,45 @@ bool Fits(QLineEdit *box)
     box->setCursorPosition(0);
     return end - start == box->fontMetrics().horizontalAdvance(box->text());
 }
+
+// Records every text painted on it, in order: what a window shows, read as a screen reader
+// cannot read a calendar's cells.
+class TextRecorder : public QPaintDevice, QPaintEngine
+{
+public:
+    explicit TextRecorder(QSize size) : m_size(size) {}
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
+    Type type() const override { return User; }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        return metric == PdmWidth                    ? m_size.width()
+               : metric == PdmHeight                 ? m_size.height()
+               : metric == PdmDepth                  ? 32
+               : metric == PdmDevicePixelRatioScaled ? 65536
+                                                     : 96;
+    }
+    QStringList texts;
+
+private:
+    QSize m_size;
+};
+
+// The Calendar window's boxes answered without showing: save the festivals of a year there.
+struct FestivalFileAnswer : CalendarDialogs
+{
+    std::optional<FestivalFile> AskFestivalFile(QWidget *, int fromYear, const QString &) override
+    {
+        return FestivalFile{fromYear, 1, path};
+    }
+    bool AskPrinter(QWidget *, QPrinter &) override { return false; }
+    QString path;
+};
 
 // Start-up, and a command on a window whose results read "old", with Cancel disabled and the
 // focus in the year field: the locale, the command, Text1, Text5 and the tick set before, then
@@ -130,6 +172,14 @@ the program does not start | C:\Broken.exe | - | - | - | C:\Broken.exe | 1)";
 const char kSecondary[] =
     R"(mnuContents | Didn't I tell you Help was avaliable? | Dalvane Help | none
 nmuAbout | What do you think? Email me at dalvane@example.org | About Dalvane | main window)";
+
+// The Calendar window opened at Text1's date (today, 21 August 2001, when it reads as no date):
+// the locale, Text1 and the reckoning chosen, then the month and day selected, the first weekday
+// shown, a few cells' day and painted roz, and the file Save Festivals writes ("-" for none, and
+// the warning then shown).
+const char kCalendar[] =
+    R"(day first | en_GB | 20-08-2025 | 0 | 2025-08-20 | 1 | 1:22 14:35 15:1 31:17 | ok | UID:festival-navroz-1395-shahenshahi@dalvane.example.org
+no date, month first, Fasli | en_US |  | 2 | 2001-08-21 | 7 | 1:14 21:4 | /nonexistent/x.ics | Cannot save the festivals to /nonexistent/x.ics: No such file or directory)";
 
 // The PATH, with "/" standing for a scratch folder holding a/kinfocenter, b/hardinfo,
 // c/hardinfo, d/hardinfo (not executable), bin/hardinfo and hardinfo, and the program found.
@@ -347,6 +397,39 @@ private slots:
         QCOMPARE(services.messages.join(""), f[5] == u"1" ? kUnavailable : "");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!window.isVisible());
+    }
+
+    void calendarWindow_data() { AddRows(kCalendar); }
+    void calendarWindow()
+    {
+        const QStringList f = Fields();
+        Window w(f[0]);
+        w->Text1->setText(f[1]);
+        FestivalFileAnswer dialogs;
+        frmCalendar calendar(w.services, dialogs, w.settings);
+        const std::optional<CalendarDate> typed = ParseDate(f[1], kDayMonthYear, w.settings);
+        calendar.ShowDate(typed.value_or(w.services.Today()));
+        calendar.cboReckoning->setCurrentIndex(f[2].toInt());
+        calendar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+        QCOMPARE(calendar.calMonth->selectedDate().toString(Qt::ISODate), f[3]);
+        QCOMPARE(int(calendar.calMonth->firstDayOfWeek()), f[4].toInt());
+        TextRecorder painted(calendar.calMonth->size());
+        calendar.calMonth->render(&painted);
+        // Each cell paints its day, then its roz with or without the name.
+        QStringList cells;
+        for (qsizetype i = 0; i + 1 < painted.texts.size(); ++i)
+            cells << painted.texts[i] + u':' + painted.texts[i + 1].section(u' ', 0, 0);
+        for (const QString &cell : f[5].split(u' '))
+            QVERIFY2(cells.contains(cell), qPrintable(cell + " in " + cells.join(u' ')));
+
+        QTemporaryDir dir;
+        dialogs.path = f[6] == u"ok" ? dir.filePath("festivals.ics") : f[6];
+        calendar.cmdSaveFestivals->click();
+        QFile saved(dialogs.path);
+        QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(f[7].toUtf8()),
+                 f[6] == u"ok");
+        QCOMPARE(w.services.warnings.join(u'|'), f[6] == u"ok" ? "" : f[7]);
     }
 
     // The stand-in registry: the first system-information program in an absolute PATH folder.
