@@ -8,6 +8,7 @@
 #include "wallcalendar.h"
 #include "windowservices.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -63,6 +64,9 @@ RozCalendar::RozCalendar(const RegionalSettings &settings, QWidget *parent)
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(true);
     setDateRange(ToQDate(CalendarDate::first()), ToQDate(CalendarDate::last()));
+    // The grid of days takes the keyboard focus, so a screen reader names it.
+    if (auto *days = findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview")))
+        days->setAccessibleName(QStringLiteral("Days of the month"));
     const QSize cell = MinimumCell(fontMetrics());
     // Seven columns, and a header row and six weeks under the navigation bar.
     setMinimumSize(cell.width() * 7 + 8, cell.height() * 6 + fontMetrics().height() * 4);
