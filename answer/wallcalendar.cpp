@@ -105,9 +105,11 @@ void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, R
         Fit(spans, spansBox, &device);
         DrawLines(painter, title, QRectF(page.topLeft(), titleBox));
         painter.setFont(spans.front().font);
-        painter.drawText(
-            QRectF(page.right() - spansBox.width(), page.top(), spansBox.width(), headingHeight),
-            Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, spans.front().text);
+        // On the title's line, both texts standing on the same bottom.
+        const qreal titleHeight = HeightOf(title, titleBox.width(), &device);
+        painter.drawText(QRectF(page.right() - spansBox.width(), page.top(), spansBox.width(),
+                                std::max(titleHeight, HeightOf(spans, spansBox.width(), &device))),
+                         Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, spans.front().text);
 
         // The weekday names over the columns.
         const qreal columnWidth = page.width() / 7;
