@@ -53,7 +53,6 @@ frmSchedule::frmSchedule(WindowServices &services, const RegionalSettings &setti
     : QDialog(parent), m_services(services), m_settings(settings), m_order(order)
 {
     setWindowTitle(QStringLiteral("Schedule of Observances"));
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     setFont(DialogFont());
     createControls();
     createConnections();
