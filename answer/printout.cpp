@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer.h"
 
+#include "regional.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <functional>
 #include <numeric>
 
@@ -22,28 +25,43 @@ qreal Points(const QPaintDevice &device, qreal points)
 void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
                    const RegionalSettings &settings)
 {
+    // Room for a binder's holes and a printer's grip, whatever margins it asks for itself.
+    const QMarginsF least(15, 15, 15, 15);
+    const QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(std::max(margins.left(), least.left()),
+                                    std::max(margins.top(), least.top()),
+                                    std::max(margins.right(), least.right()),
+                                    std::max(margins.bottom(), least.bottom())),
+                          QPageLayout::Millimeter);
     QPainter painter(&device);
     const QRectF page = painter.viewport();
-    const qreal gap = Points(device, 10);
+    const qreal gap = Points(device, 8);
 
+    // In date order, as the window lists them.
+    std::vector<Observance> entries = answer.observances.value_or(std::vector<Observance>{});
+    std::ranges::stable_sort(entries, {}, [](const Observance &entry) {
+        return ToQDate(entry.date).toJulianDay();
+    });
     std::vector<QStringList> rows;
-    for (const Observance &entry : answer.observances.value_or(std::vector<Observance>{}))
+    for (const Observance &entry : entries)
         rows.push_back(ObservanceColumns(entry, answer, settings));
     const QStringList titles = ObservanceColumnTitles();
 
-    // The widest text of each column but the note; the note takes what is left and wraps. A
-    // wordy regional long date makes the table narrower in a smaller type, down to 7 points.
+    // The widest text of each column, the titles in bold. A wordy regional long date or note
+    // makes the type smaller, down to 7 points; past that the note wraps.
     QFont font;
+    QFont bold;
     std::vector<qreal> widths(titles.size());
     for (qreal size = 10; size >= 7; size -= 0.5) {
         font.setPointSizeF(size);
+        bold = font;
+        bold.setBold(true);
         const QFontMetricsF metrics(font, &device);
         for (qsizetype column = 0; column < titles.size(); ++column) {
-            widths[column] = metrics.horizontalAdvance(titles[column]);
+            widths[column] = QFontMetricsF(bold, &device).horizontalAdvance(titles[column]);
             for (const QStringList &row : rows)
                 widths[column] = std::max(widths[column], metrics.horizontalAdvance(row[column]));
         }
-        widths.back() = Points(device, 100);
         if (std::accumulate(widths.begin(), widths.end(), 0.0) + gap * (titles.size() - 1) <=
             page.width())
             break;
@@ -55,8 +73,6 @@ void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
     QFont heading = font;
     heading.setPointSizeF(font.pointSizeF() * 1.6);
     heading.setBold(true);
-    QFont bold = font;
-    bold.setBold(true);
     qreal y = page.top();
     auto paragraph = [&](const QFont &with, const QString &text) {
         painter.setFont(with);
