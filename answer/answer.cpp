@@ -35,7 +35,10 @@ QString mahLabel(const ZoroastrianDay &day)
 // "Mah Meher, YZ 1394, Shahenshahi"
 QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar)
 {
-    return QStringLiteral("%1, YZ %2, %3").arg(mahLabel(day)).arg(day.yzYear).arg(CalendarTitle(calendar));
+    return QStringLiteral("%1, YZ %2, %3")
+        .arg(mahLabel(day))
+        .arg(day.yzYear)
+        .arg(CalendarTitle(calendar));
 }
 
 QString kindName(ObservanceKind kind)
@@ -203,8 +206,7 @@ QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
 
 QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 {
-    return ScheduleHeading(answer, settings) + u'\n' +
-           fromView(RozRowOf(answer.day.roz).meaning);
+    return ScheduleHeading(answer, settings) + u'\n' + fromView(RozRowOf(answer.day.roz).meaning);
 }
 
 QString CalendarName(Reckoning calendar)

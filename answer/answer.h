@@ -39,7 +39,7 @@ struct Question
     DateOrderCode order = kYearMonthDay;
     bool beforeDawn = false;
     Reckoning calendar = Reckoning::Shahenshahi;
-    QString yearText;               // the year asked about; a schedule's first year
+    QString yearText;                        // the year asked about; a schedule's first year
     std::optional<ScheduleRequest> schedule; // its years are filled in from yearText and yearCount
     int yearCount = 10;
     QString person;
@@ -64,7 +64,7 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
 // list. nullopt when any item does not read.
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high);
 
-QString CalendarName(Reckoning calendar); // "shahenshahi", "kadmi" or "fasli"
+QString CalendarName(Reckoning calendar);  // "shahenshahi", "kadmi" or "fasli"
 QString CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
 
 // The texts of one observance, as every listing of a schedule writes them.

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer.h"
-
 #include "regional.h"
 
 #include <QFont>
@@ -39,9 +38,8 @@ void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
 
     // In date order, as the window lists them.
     std::vector<Observance> entries = answer.observances.value_or(std::vector<Observance>{});
-    std::ranges::stable_sort(entries, {}, [](const Observance &entry) {
-        return ToQDate(entry.date).toJulianDay();
-    });
+    std::ranges::stable_sort(
+        entries, {}, [](const Observance &entry) { return ToQDate(entry.date).toJulianDay(); });
     std::vector<QStringList> rows;
     for (const Observance &entry : entries)
         rows.push_back(ObservanceColumns(entry, answer, settings));
@@ -66,9 +64,9 @@ void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
             page.width())
             break;
     }
-    widths.back() = std::max(Points(device, 60),
-                             page.width() - gap * (titles.size() - 1) -
-                                 std::accumulate(widths.begin(), widths.end() - 1, 0.0));
+    widths.back() =
+        std::max(Points(device, 60), page.width() - gap * (titles.size() - 1) -
+                                         std::accumulate(widths.begin(), widths.end() - 1, 0.0));
 
     QFont heading = font;
     heading.setPointSizeF(font.pointSizeF() * 1.6);
@@ -107,9 +105,10 @@ void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
         y += height + Points(device, 2);
     };
 
-    const QString whose = answer.person.isEmpty() ? QStringLiteral("Schedule of Observances")
-                                                   : answer.person;
-    paragraph(heading, QStringLiteral("%1, %2 reckoning").arg(whose, CalendarTitle(answer.calendar)));
+    const QString whose =
+        answer.person.isEmpty() ? QStringLiteral("Schedule of Observances") : answer.person;
+    paragraph(heading,
+              QStringLiteral("%1, %2 reckoning").arg(whose, CalendarTitle(answer.calendar)));
     paragraph(font, ScheduleSummary(answer, settings));
     y += Points(device, 6);
     line(bold, titles);

@@ -101,7 +101,8 @@ void TestCli::runs_data()
         {"version", "C", "--version", "0||Dalvane version 2.0.2\n"},
         {"year first", "sv_SE.UTF-8", "schedule 20-08-2001",
          "1|Please Enter a Valid date in the Format: yyyy-mm-dd\n|"},
-        {"from 10000", "C", "schedule --from 10000 1-1-2001", "1|Please Enter a Year between 1 and 9999\n|"},
+        {"from 10000", "C", "schedule --from 10000 1-1-2001",
+         "1|Please Enter a Year between 1 and 9999\n|"},
         {"calendar file not writable", "C", "schedule --ics /nonexistent/out.ics 20-08-2001",
          "1|dalvane-cli: cannot write /nonexistent/out.ics: No such file or directory\n|"},
     };

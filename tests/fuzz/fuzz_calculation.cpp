@@ -12,8 +12,8 @@
 #include "regional.h"
 #include "roz.h"
 
-#include <cstdint>
 #include <QSet>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <libical/ical.h>
@@ -96,8 +96,7 @@ int ScheduleTexts(const RegionalSettings &settings, DateOrderCode order, bool be
                 "the summary starts with the name", c);
     }
     icalcomponent_free(calendar);
-    Require(uids.size() == qsizetype(answer.observances->size()), "one identity per observance",
-            c);
+    Require(uids.size() == qsizetype(answer.observances->size()), "one identity per observance", c);
     return 0;
 }
 

@@ -13,17 +13,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QMenuBar>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSpinBox>
-#include <QStandardPaths>
-#include <QTableView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QStyleOption>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -358,8 +358,11 @@ private slots:
         w->mnuSchedule->trigger();
         w->Text1->setText("  20-08-2001 ");
         w->mnuSchedule->trigger();
-        QCOMPARE(dates, QStringList({"21/08/2001 I can't read that date, so here are the days to keep from today !",
-                                     "20/08/2001 Here are all the days to keep for that date...Dikraaa !"}));
+        QCOMPARE(
+            dates,
+            QStringList(
+                {"21/08/2001 I can't read that date, so here are the days to keep from today !",
+                 "20/08/2001 Here are all the days to keep for that date...Dikraaa !"}));
         QCOMPARE(w->Text1->text(), "  20-08-2001 ");
         QCOMPARE(w.services.suggestions.last(),
                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
@@ -374,7 +377,8 @@ private slots:
         QFile saved(dir.filePath("family.ics"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QRegularExpression stamp("DTSTAMP:\\w+");
-        QCOMPARE(QString(saved.readAll()).remove(stamp), QString(cli.readAllStandardOutput()).remove(stamp));
+        QCOMPARE(QString(saved.readAll()).remove(stamp),
+                 QString(cli.readAllStandardOutput()).remove(stamp));
 
         QCOMPARE(w.services.warnings.size(), 1);
         QVERIFY(w.services.warnings[0].contains(dir.filePath("missing/family.ics")));

@@ -529,7 +529,8 @@ void frmDalvane::mnuSchedule_Click()
     const std::optional<CalendarDate> entered =
         ParseDate(TrimBlanks(Text1->text()), EllReg::DateOrder, m_settings);
     setTalk(entered ? QStringLiteral("Here are all the days to keep for that date...Dikraaa !")
-                    : QStringLiteral("I can't read that date, so here are the days to keep from today !"));
+                    : QStringLiteral(
+                          "I can't read that date, so here are the days to keep from today !"));
     OpenSchedule(entered.value_or(m_services.Today()), Check1->isChecked());
 }
 

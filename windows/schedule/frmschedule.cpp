@@ -69,8 +69,8 @@ void frmSchedule::createControls()
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
     lblFormat = new QLabel(QStringLiteral("( In the Format %1 )").arg(DateFormatHint(m_order)));
-    chkBeforeDawn =
-        new QCheckBox(QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
+    chkBeforeDawn = new QCheckBox(
+        QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
     chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
     cboReckoning = new QComboBox(this);
@@ -241,14 +241,14 @@ void frmSchedule::cmdSave_Click()
     const std::optional<Answer> &answer = m_model->CurrentAnswer();
     if (!answer)
         return;
-    const QString name = answer->person.isEmpty()
-                             ? QStringLiteral("Observances %1")
-                                   .arg(ToQDate(answer->entered).toString(Qt::ISODate))
-                             : FileNameFrom(answer->person);
+    const QString name =
+        answer->person.isEmpty()
+            ? QStringLiteral("Observances %1").arg(ToQDate(answer->entered).toString(Qt::ISODate))
+            : FileNameFrom(answer->person);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = m_services.SaveFileName(
-        this, QStringLiteral("Save to Calendar"), folder + u'/' + name + QStringLiteral(".ics"),
-        QStringLiteral("Calendar files (*.ics)"));
+    const QString path = m_services.SaveFileName(this, QStringLiteral("Save to Calendar"),
+                                                 folder + u'/' + name + QStringLiteral(".ics"),
+                                                 QStringLiteral("Calendar files (*.ics)"));
     if (path.isEmpty())
         return;
     const std::optional<int> remind =

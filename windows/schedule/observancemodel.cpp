@@ -4,8 +4,7 @@
 
 ObservanceModel::ObservanceModel(const RegionalSettings &settings, QObject *parent)
     : QAbstractTableModel(parent), m_settings(settings)
-{
-}
+{}
 
 void ObservanceModel::SetAnswer(const std::optional<Answer> &answer)
 {
