@@ -168,7 +168,7 @@ void frmSchedule::createControls()
     layout->addWidget(buttons);
 
     const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 120, metrics.lineSpacing() * 42);
+    resize(metrics.averageCharWidth() * 120, metrics.lineSpacing() * 36);
 }
 
 void frmSchedule::createConnections()
