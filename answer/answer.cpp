@@ -127,7 +127,11 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
         ScheduleRequest request = *question.schedule;
         request.years = TargetYears(int(year), question.yearCount, settings.rules);
         answer.observances = MakeSchedule(*reckoning, question.calendar, request);
-        answer.person = question.person.simplified();
+        // A control character would cut the name short in the calendar file, or break a line.
+        for (QChar c : question.person)
+            if (c.isSpace() || c.category() != QChar::Other_Control)
+                answer.person += c;
+        answer.person = answer.person.simplified();
     }
     return answer;
 }
