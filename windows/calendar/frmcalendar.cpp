@@ -11,17 +11,16 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -115,45 +114,34 @@ void RozCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) co
     painter->restore();
 }
 
-std::optional<CalendarDialogs::FestivalFile>
-QtCalendarDialogs::AskFestivalFile(QWidget *parent, int fromYear, const QString &suggestedName)
+FestivalYearsDialog::FestivalYearsDialog(int fromYear, QWidget *parent) : QDialog(parent)
 {
-    QDialog ask(parent);
-    ask.setWindowTitle(QStringLiteral("Save Festivals"));
-    auto *from = new QSpinBox(&ask);
-    from->setRange(CalendarDate::kFirstYear, CalendarDate::kLastYear);
-    from->setValue(fromYear);
-    from->setAccessibleName(QStringLiteral("From year"));
-    auto *years = new QSpinBox(&ask);
-    years->setRange(1, 1000);
-    years->setValue(10);
-    years->setAccessibleName(QStringLiteral("Years"));
-    auto *form = new QFormLayout(&ask);
-    form->addRow(QStringLiteral("&From year:"), from);
-    form->addRow(QStringLiteral("&Years:"), years);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    setObjectName(QStringLiteral("FestivalYearsDialog"));
+    setWindowTitle(QStringLiteral("Save Festivals"));
+    spnFrom = new QSpinBox(this);
+    spnFrom->setObjectName(QStringLiteral("spnFrom"));
+    spnFrom->setRange(CalendarDate::kFirstYear, CalendarDate::kLastYear);
+    spnFrom->setValue(fromYear);
+    spnFrom->setAccessibleName(QStringLiteral("From year"));
+    spnYears = new QSpinBox(this);
+    spnYears->setObjectName(QStringLiteral("spnYears"));
+    spnYears->setRange(1, 1000);
+    spnYears->setValue(10);
+    spnYears->setAccessibleName(QStringLiteral("Years"));
+    auto *form = new QFormLayout(this);
+    form->addRow(QStringLiteral("&From year:"), spnFrom);
+    form->addRow(QStringLiteral("&Years:"), spnYears);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
-    if (ask.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QString path =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Save Festivals"), suggestedName,
-                                     QStringLiteral("Calendar files (*.ics)"));
-    if (path.isEmpty())
-        return std::nullopt;
-    return FestivalFile{from->value(), years->value(), path};
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-bool QtCalendarDialogs::AskPrinter(QWidget *parent, QPrinter &printer)
-{
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
+FestivalYearsDialog::~FestivalYearsDialog() = default;
 
-frmCalendar::frmCalendar(WindowServices &services, CalendarDialogs &dialogs,
-                         const RegionalSettings &settings, QWidget *parent)
-    : QDialog(parent), m_services(services), m_dialogs(dialogs), m_settings(settings)
+frmCalendar::frmCalendar(WindowServices &services, const RegionalSettings &settings,
+                         QWidget *parent)
+    : QDialog(parent), m_services(services), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmCalendar"));
     setWindowTitle(QStringLiteral("Dalvane Calendar"));
@@ -307,19 +295,28 @@ void frmCalendar::cmdSchedule_Click()
 void frmCalendar::cmdSaveFestivals_Click()
 {
     const Reckoning reckoning = calMonth->CurrentReckoning();
-    const std::optional<CalendarDialogs::FestivalFile> file =
-        m_dialogs.AskFestivalFile(this, calMonth->yearShown(),
-                                  QStringLiteral("festivals-%1.ics").arg(CalendarName(reckoning)));
-    if (!file)
+    FestivalYearsDialog years(calMonth->yearShown(), this);
+    m_services.ShowModal(&years);
+    if (years.result() != QDialog::Accepted)
+        return;
+    QString name = CalendarName(reckoning);
+    name[0] = name[0].toUpper();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = m_services.SaveFileName(
+        this, QStringLiteral("Save Festivals"),
+        folder + QStringLiteral("/Festivals %1 %2.ics").arg(name).arg(years.spnFrom->value()),
+        QStringLiteral("Calendar files (*.ics)"));
+    if (path.isEmpty())
         return;
     const QByteArray data =
-        toICalendar({reckoning, FestivalsBeginningIn(file->fromYear, file->years, reckoning)},
+        toICalendar({reckoning, FestivalsBeginningIn(years.spnFrom->value(),
+                                                     years.spnYears->value(), reckoning)},
                     QDateTime::currentDateTimeUtc());
     // A temporary file beside the target, renamed over it only when whole.
-    QSaveFile out(file->path);
+    QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
-        m_services.ShowWarning(this, QStringLiteral("Cannot save the festivals to %1: %2")
-                                         .arg(file->path, out.errorString()));
+        m_services.ShowWarning(this, QStringLiteral("The calendar file %1 cannot be written: %2")
+                                         .arg(path, out.errorString()));
 }
 
 void frmCalendar::cmdPrint_Click()
@@ -327,7 +324,7 @@ void frmCalendar::cmdPrint_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(WallCalendarPageLayout());
     printer.setDocName(QStringLiteral("Dalvane wall calendar"));
-    if (!m_dialogs.AskPrinter(this, printer))
+    if (!m_services.ChoosePrinter(this, &printer))
         return;
     PaintWallCalendar(printer, {calMonth->yearShown(), calMonth->monthShown()}, 12,
                       calMonth->CurrentReckoning(), m_settings);

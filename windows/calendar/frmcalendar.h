@@ -13,8 +13,8 @@ class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QListWidget;
-class QPrinter;
 class QPushButton;
+class QSpinBox;
 class WindowServices;
 
 // A month of Qt's calendar with each day's roz painted into its cell, and a mark on festival
@@ -35,30 +35,17 @@ private:
     Reckoning m_reckoning = Reckoning::Shahenshahi;
 };
 
-// What the Calendar window asks of the user in boxes of its own: which years of festivals to
-// save and where, and the printer. Tests answer without a modal box.
-class CalendarDialogs
+// Which years of festivals Save Festivals writes: from a year, so many years.
+class FestivalYearsDialog : public QDialog
 {
-public:
-    struct FestivalFile
-    {
-        int fromYear;
-        int years;
-        QString path;
-    };
-    virtual ~CalendarDialogs() = default;
-    virtual std::optional<FestivalFile> AskFestivalFile(QWidget *parent, int fromYear,
-                                                        const QString &suggestedName) = 0;
-    // Shows the print dialog for the printer; true when the user chose to print.
-    virtual bool AskPrinter(QWidget *parent, QPrinter &printer) = 0;
-};
+    Q_OBJECT
 
-class QtCalendarDialogs final : public CalendarDialogs
-{
 public:
-    std::optional<FestivalFile> AskFestivalFile(QWidget *parent, int fromYear,
-                                                const QString &suggestedName) override;
-    bool AskPrinter(QWidget *parent, QPrinter &printer) override;
+    explicit FestivalYearsDialog(int fromYear, QWidget *parent = nullptr);
+    ~FestivalYearsDialog() override;
+
+    QSpinBox *spnFrom;
+    QSpinBox *spnYears;
 };
 
 // The Zoroastrian year a month at a time: the month with the roz in every day's cell, the
@@ -69,8 +56,8 @@ class frmCalendar : public QDialog
     Q_OBJECT
 
 public:
-    frmCalendar(WindowServices &services, CalendarDialogs &dialogs,
-                const RegionalSettings &settings, QWidget *parent = nullptr);
+    frmCalendar(WindowServices &services, const RegionalSettings &settings,
+                QWidget *parent = nullptr);
     ~frmCalendar() override;
 
     // Shows the date's month with the date selected.
@@ -104,6 +91,5 @@ private:
     void showSelectedDay();
 
     WindowServices &m_services;
-    CalendarDialogs &m_dialogs;
     const RegionalSettings m_settings;
 };
