@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <libnova/dynamical_time.h>
 #include <libnova/precession.h>
 #include <libnova/rise_set.h>
+#include <libnova/sidereal_time.h>
 #include <libnova/solar.h>
 
 namespace {
@@ -41,45 +44,75 @@ Daylight DaylightOf(int status)
     return status > 0 ? Daylight::AlwaysUp : Daylight::AlwaysDown;
 }
 
+constexpr double kRadian = 3.14159265358979323846 / 180.0;
+
+struct Place
+{
+    double latitude;
+    double longitude;
+};
+
+// The sun's hour angle [-180, 180) and altitude of its centre, in degrees, at a moment in UT.
+void HourAngleAndAltitude(double julianDay, Place place, double *hourAngle, double *altitude,
+                          double *declination)
+{
+    ln_equ_posn sun;
+    SunOfDate(julianDay + ln_get_dynamical_time_diff(julianDay) / 86400.0, &sun);
+    const double angle = ln_get_apparent_sidereal_time(julianDay) * 15.0 + place.longitude - sun.ra;
+    *hourAngle = angle - 360.0 * std::floor((angle + 180.0) / 360.0);
+    *declination = sun.dec;
+    *altitude = std::asin(std::sin(place.latitude * kRadian) * std::sin(sun.dec * kRadian) +
+                          std::cos(place.latitude * kRadian) * std::cos(sun.dec * kRadian) *
+                              std::cos(*hourAngle * kRadian)) /
+                kRadian;
+}
+
+// libnova's search makes one correction from positions interpolated over its UT day, and folds
+// each event into that day, so an event near 0h UT can go missing. Its answer, moved by whole
+// days to the right solar day, is therefore refined here with the sun's position at the
+// moment itself until the correction is below a second.
+double Refined(double julianDay, Place place, bool transit)
+{
+    for (int i = 0; i < 5; ++i) {
+        double hourAngle, altitude, declination;
+        HourAngleAndAltitude(julianDay, place, &hourAngle, &altitude, &declination);
+        const double step =
+            transit ? -hourAngle / 360.0
+                    : (altitude - LN_SOLAR_STANDART_HORIZON) /
+                          (360.0 * std::cos(declination * kRadian) *
+                           std::cos(place.latitude * kRadian) * std::sin(hourAngle * kRadian));
+        julianDay += std::clamp(step, -0.05, 0.05);
+        if (std::abs(step) < 1.0 / 86400.0)
+            break;
+    }
+    return julianDay;
+}
+
+// The value of `event` moved by whole days into [from, from + 1).
+double Into(double event, double from)
+{
+    return event - std::floor(event - from);
+}
+
 } // namespace
 
 SunDay SunOn(CalendarDate date, double latitude, double longitude)
 {
     const double midnight = JulianDayOf(date);
     const double meanNoon = midnight + 0.5 - longitude / 360.0; // [midnight, midnight + 1]
-    // libnova answers for a UT day with each event folded into it, so the day's events are
-    // picked from three UT days: the solar noon nearest mean noon, the rise in the half day
-    // before it and the set in the half day after it.
-    const int noonDay = int(std::floor(meanNoon - midnight));
     ln_lnlat_posn observer{longitude, latitude};
-    ln_rst_time days[3];
-    int status[3];
-    for (int i = 0; i < 3; ++i)
-        status[i] = ln_get_body_rst_horizon(midnight + noonDay - 1 + i, &observer, &SunOfDate,
-                                            LN_SOLAR_STANDART_HORIZON, &days[i]);
-    if (status[1] != 0)
-        return {DaylightOf(status[1]), 0, 0, 0};
-    double transit = days[1].transit;
-    for (int i : {0, 2}) {
-        if (status[i] == 0 && std::abs(days[i].transit - meanNoon) < std::abs(transit - meanNoon))
-            transit = days[i].transit;
-    }
-    double rise = NAN, set = NAN;
-    for (int i = 0; i < 3; ++i) {
-        if (status[i] != 0)
-            continue;
-        if (days[i].rise <= transit && days[i].rise > transit - 0.5)
-            rise = days[i].rise;
-        if (days[i].set >= transit && days[i].set < transit + 0.5)
-            set = days[i].set;
-    }
-    if (std::isnan(rise) || std::isnan(set)) {
-        for (int i : {0, 2}) {
-            if (status[i] != 0)
-                return {DaylightOf(status[i]), 0, 0, 0};
-        }
-        return {Daylight::AlwaysDown, 0, 0, 0};
-    }
+    ln_rst_time day;
+    const int status =
+        ln_get_body_rst_horizon(midnight + std::floor(meanNoon - midnight), &observer, &SunOfDate,
+                                LN_SOLAR_STANDART_HORIZON, &day);
+    if (status != 0)
+        return {DaylightOf(status), 0, 0, 0};
+    const Place place{latitude, longitude};
+    // The solar noon nearest mean noon, the rise in the half day before it, the set in the
+    // half day after it.
+    const double transit = Refined(Into(day.transit, meanNoon - 0.5), place, true);
+    const double rise = Refined(Into(day.rise, transit - 0.5), place, false);
+    const double set = Refined(Into(day.set, transit), place, false);
     return {Daylight::RisesAndSets, ToMinute(rise), ToMinute(transit), ToMinute(set)};
 }
 
