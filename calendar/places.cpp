@@ -43,6 +43,8 @@ constexpr PlaceRow kPlaces[] = {
     {"Singapore", 1.29, 103.85, "Asia/Singapore"},
     {"Hong Kong", 22.32, 114.17, "Asia/Hong_Kong"},
 };
+static_assert(std::size(kPlaces) >= 25, "the cities of India and Pakistan, Iran, the Gulf and the "
+                                        "diaspora");
 
 bool SameName(std::string_view a, std::string_view b)
 {

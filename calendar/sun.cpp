@@ -81,6 +81,8 @@ double Refined(double julianDay, Place place, bool transit)
                     : (altitude - LN_SOLAR_STANDART_HORIZON) /
                           (360.0 * std::cos(declination * kRadian) *
                            std::cos(place.latitude * kRadian) * std::sin(hourAngle * kRadian));
+        if (!std::isfinite(step)) // at a pole, where the hour angle means nothing
+            break;
         julianDay += std::clamp(step, -0.05, 0.05);
         if (std::abs(step) < 1.0 / 86400.0)
             break;

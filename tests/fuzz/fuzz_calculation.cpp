@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Input: one byte choosing the regional setting, the date order and the before-dawn flag, then
-// the date text, a newline and the year text (UTF-8). Everything the window does with them
+// the date text, a newline and the year text (UTF-8). With the byte's bit 0x40 set, the place
+// and time texts of the sunrise rule instead (FuzzSun). Everything the window does with them
 // runs, and what must hold of its answers is checked against plain day arithmetic.
+#include "answer.h"
 #include "civiloracle.h"
 #include "regional.h"
 #include "roz.h"
@@ -56,12 +58,56 @@ void Require(bool condition, const char *property, const Case &c)
     std::abort();
 }
 
+// The sun's part: the place text, the time text and an ISO date, a line each, as --place,
+// --time and the date reach the sunrise rule.
+void FuzzSun(const QString &input)
+{
+    const QStringList lines = input.split(u'\n');
+    const auto require = [&](bool condition, const char *property) {
+        if (condition)
+            return;
+        std::fprintf(stderr, "fuzz: %s fails for the lines \"%s\"\n", property,
+                     qPrintable(lines.join(QStringLiteral("\", \""))));
+        std::abort();
+    };
+    QString problem;
+    const std::optional<Place> place = ReadPlace(lines.value(0), &problem);
+    require(place.has_value() != !problem.isEmpty(), "a place or a problem");
+    const std::optional<QTime> time = ReadClockTime(lines.value(1));
+    if (time)
+        require(ReadClockTime(time->toString(QStringLiteral("H:mm"))) == time,
+                "a written time reads back");
+    if (!place)
+        return;
+    require(std::abs(place->latitude) <= 90 && std::abs(place->longitude) <= 180 &&
+                place->zone.isValid(),
+            "a place in range with a known zone");
+    const std::optional<CalendarDate> date = ParseDate(lines.value(2), kYearMonthDay, Settings(6));
+    if (!date)
+        return;
+    problem.clear();
+    const std::optional<SunAnswer> sun =
+        SunAnswerFor(*place, *date, time, Reckoning::Fasli, Settings(6), &problem);
+    require(sun.has_value() != !problem.isEmpty(), "a sun or a problem");
+    if (!sun)
+        return;
+    require(sun->sunrise < sun->sunset, "sunrise before sunset");
+    if (time && sun->beforeSunrise)
+        require(sun->gah == Gah::Ushahin || sun->gah == Gah::Aiwisruthrem,
+                "a night Gah before sunrise");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size < 1)
         return 0;
+    if (data[0] & 0x40) {
+        FuzzSun(QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
+                                  static_cast<qsizetype>(size - 1)));
+        return 0;
+    }
     const RegionalSettings &settings = Settings(data[0] & 7);
     const auto order = static_cast<DateOrderCode>((data[0] >> 3) & 3); // 0 reads as 3
     const bool beforeDawn = data[0] & 0x20;
