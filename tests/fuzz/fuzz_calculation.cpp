@@ -64,37 +64,28 @@ void FuzzSun(const QString &input)
 {
     const QStringList lines = input.split(u'\n');
     const auto require = [&](bool condition, const char *property) {
-        if (condition)
-            return;
-        std::fprintf(stderr, "fuzz: %s fails for the lines \"%s\"\n", property,
-                     qPrintable(lines.join(QStringLiteral("\", \""))));
-        std::abort();
+        if (!condition) {
+            std::fprintf(stderr, "fuzz: %s fails for \"%s\"\n", property,
+                         qPrintable(lines.join(u'|')));
+            std::abort();
+        }
     };
     QString problem;
     const std::optional<Place> place = ReadPlace(lines.value(0), &problem);
-    require(place.has_value() != !problem.isEmpty(), "a place or a problem");
     const std::optional<QTime> time = ReadClockTime(lines.value(1));
-    if (time)
-        require(ReadClockTime(time->toString(QStringLiteral("H:mm"))) == time,
-                "a written time reads back");
-    if (!place)
-        return;
+    require(!time || ReadClockTime(time->toString(QStringLiteral("H:mm"))) == time, "time");
+    const std::optional<CalendarDate> date = ParseDate(lines.value(2), kYearMonthDay, Settings(6));
+    if (!place || !date)
+        return require(place || !problem.isEmpty(), "a place or a problem");
     require(std::abs(place->latitude) <= 90 && std::abs(place->longitude) <= 180 &&
                 place->zone.isValid(),
             "a place in range with a known zone");
-    const std::optional<CalendarDate> date = ParseDate(lines.value(2), kYearMonthDay, Settings(6));
-    if (!date)
-        return;
-    problem.clear();
     const std::optional<SunAnswer> sun =
         SunAnswerFor(*place, *date, time, Reckoning::Fasli, Settings(6), &problem);
-    require(sun.has_value() != !problem.isEmpty(), "a sun or a problem");
-    if (!sun)
-        return;
-    require(sun->sunrise < sun->sunset, "sunrise before sunset");
-    if (time && sun->beforeSunrise)
-        require(sun->gah == Gah::Ushahin || sun->gah == Gah::Aiwisruthrem,
-                "a night Gah before sunrise");
+    require(sun ? sun->sunrise < sun->sunset : !problem.isEmpty(), "a sun or a problem");
+    require(!sun || !sun->beforeSunrise || sun->gah == Gah::Ushahin ||
+                sun->gah == Gah::Aiwisruthrem,
+            "a night Gah before sunrise");
 }
 
 } // namespace
