@@ -143,10 +143,10 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
         return answer;
     const UtSeconds moment = UtOf(entered, *time, place.zone);
     answer.beforeSunrise = moment < day.rise;
-    // Solar midnight follows the noon of the day before; where that day has none (the edge
-    // of a polar night) twelve hours before this day's noon stands in for it.
+    // Before sunrise the night's solar midnight follows the noon of the day before; where that
+    // day has none (the edge of a polar night) twelve hours before this day's noon stands in.
     UtSeconds previousTransit = day.transit - 86400;
-    if (entered > CalendarDate::first()) {
+    if (answer.beforeSunrise && entered > CalendarDate::first()) {
         const SunDay before = SunOn(entered.previousDay(), place.latitude, place.longitude);
         if (before.daylight == Daylight::RisesAndSets)
             previousTransit = before.transit;
