@@ -35,9 +35,10 @@ QString mahLabel(const ZoroastrianDay &day)
 // "Mah Meher, YZ 1394, Shahenshahi"
 QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar)
 {
-    QString name = CalendarName(calendar);
-    name[0] = name[0].toUpper();
-    return QStringLiteral("%1, YZ %2, %3").arg(mahLabel(day)).arg(day.yzYear).arg(name);
+    return QStringLiteral("%1, YZ %2, %3")
+        .arg(mahLabel(day))
+        .arg(day.yzYear)
+        .arg(CalendarTitle(calendar));
 }
 
 QString kindName(ObservanceKind kind)
@@ -50,16 +51,6 @@ QString kindName(ObservanceKind kind)
 QString what(const Observance &entry)
 {
     return kindName(entry.kind) + u' ' + QString::number(entry.n);
-}
-
-QString note(const Observance &entry, const ZoroastrianDay &own)
-{
-    if (entry.gathaKeptAs == 0)
-        return {};
-    return QStringLiteral("%1 kept on roz %2")
-        .arg(own.roz == kAvardadSalGah ? QStringLiteral("Avardad-sal-gah, as the fifth Gatha day,")
-                                       : QStringLiteral("Gatha day %1").arg(own.roz - 30))
-        .arg(entry.gathaKeptAs);
 }
 
 void addDay(QJsonObject &object, const ZoroastrianDay &day)
@@ -170,6 +161,126 @@ Answer Calculate(CalendarDate entered, CalendarDate reckoning, Reckoning calenda
     return answer;
 }
 
+std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings)
+{
+    const std::optional<CalendarDate> entered =
+        ParseDate(question.dateText, question.order, settings);
+    if (!entered)
+        return InputProblem{InputProblem::Date, InvalidDateMessage(question.order)};
+    if (!IsNumeric(question.yearText, settings))
+        return InputProblem{InputProblem::Year, QStringLiteral("Please Enter a Valid Year")};
+    const double year = Val(question.yearText, settings);
+    if (year < 1 || year > 9999)
+        return InputProblem{InputProblem::Year,
+                            QStringLiteral("Please Enter a Year between 1 and 9999")};
+    std::optional<SunAnswer> sun;
+    if (question.place) {
+        QString problem;
+        sun = SunAnswerFor(*question.place, *entered, question.time, question.calendar, settings,
+                           &problem);
+        if (!sun)
+            return InputProblem{InputProblem::Date, problem};
+    }
+    // The day before the first day of the calendar is refused as an invalid date.
+    const std::optional<CalendarDate> reckoning =
+        BeforeDawnShift(*entered, question.beforeDawn || (sun && sun->beforeSunrise));
+    if (!reckoning)
+        return InputProblem{InputProblem::Date, InvalidDateMessage(question.order)};
+
+    Answer answer = Calculate(*entered, *reckoning, question.calendar, question.yearText,
+                              question.order, settings);
+    answer.sun = sun;
+    if (question.schedule) {
+        ScheduleRequest request = *question.schedule;
+        request.years = TargetYears(int(year), question.yearCount, settings.rules);
+        answer.observances = MakeSchedule(*reckoning, question.calendar, request);
+        // A control character would cut the name short in the calendar file, or break a line.
+        for (QChar c : question.person)
+            if (c.isSpace() || c.category() != QChar::Other_Control)
+                answer.person += c;
+        answer.person = answer.person.simplified();
+    }
+    return answer;
+}
+
+std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)
+{
+    std::vector<int> numbers;
+    if (text.trimmed().isEmpty())
+        return numbers;
+    for (const QString &item : text.split(u',')) {
+        bool ok = false;
+        const int number = item.trimmed().toInt(&ok);
+        if (!ok || number < low || number > high)
+            return std::nullopt;
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+QString CalendarTitle(Reckoning calendar)
+{
+    QString name = CalendarName(calendar);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+QString ObservanceLabel(const Observance &entry)
+{
+    QString label = what(entry);
+    label[0] = label[0].toUpper();
+    return label;
+}
+
+QString RozText(const ZoroastrianDay &day)
+{
+    return QStringLiteral("%1 (%2)").arg(fromView(RozRowOf(day.roz).name)).arg(day.roz);
+}
+
+QString MahText(const ZoroastrianDay &day)
+{
+    return day.mah != 0 ? fromView(MahName(day.mah)) : QStringLiteral("-");
+}
+
+QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own)
+{
+    if (entry.gathaKeptAs == 0)
+        return {};
+    return QStringLiteral("%1 kept on roz %2")
+        .arg(own.roz == kAvardadSalGah ? QStringLiteral("Avardad-sal-gah, as the fifth Gatha day,")
+                                       : QStringLiteral("Gatha day %1").arg(own.roz - 30))
+        .arg(entry.gathaKeptAs);
+}
+
+QStringList ObservanceColumnTitles()
+{
+    return {"Observance", "Date", "Roz", "Mah", "YZ", "Note"};
+}
+
+QStringList ObservanceColumns(const Observance &entry, const Answer &answer,
+                              const RegionalSettings &settings)
+{
+    return {ObservanceLabel(entry),
+            FormatDate(entry.date, QStringLiteral("Long Date"), settings),
+            RozText(entry.day),
+            MahText(entry.day),
+            QString::number(entry.day.yzYear),
+            ObservanceNote(entry, answer.day)};
+}
+
+QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
+{
+    return FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings) +
+           QStringLiteral(": ") + RozText(answer.day) + QStringLiteral(", ") +
+           reckoningLine(answer.day, answer.calendar);
+}
+
+QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
+{
+    return ScheduleHeading(answer, settings) + u'\n' + fromView(RozRowOf(answer.day.roz).meaning) +
+           (answer.sun ? u'\n' + sunLine(*answer.sun) : QString());
+}
+
 QString CalendarName(Reckoning calendar)
 {
     return calendar == Reckoning::Shahenshahi ? QStringLiteral("shahenshahi")
@@ -189,28 +300,28 @@ std::optional<Reckoning> ReckoningNamed(const QString &name)
 QString toText(const Answer &answer, const RegionalSettings &settings)
 {
     const RozRow &row = RozRowOf(answer.day.roz);
-    const QString entered = FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings);
-    const QString roz = QStringLiteral("%1 (%2)").arg(fromView(row.name)).arg(answer.day.roz);
-    const QString line = reckoningLine(answer.day, answer.calendar);
     if (!answer.observances) {
         const QString same = answer.sameRozDate ? FormatDate(*answer.sameRozDate,
                                                              QStringLiteral("Long Date"), settings)
                                                 : QStringLiteral("Cannot be Calculated");
-        QStringList lines{entered, roz, fromView(row.meaning), same, line};
+        QStringList lines{FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings),
+                          RozText(answer.day), fromView(row.meaning), same,
+                          reckoningLine(answer.day, answer.calendar)};
         if (answer.sun)
             lines << sunLine(*answer.sun);
         return lines.join(u'\n') + u'\n';
     }
+    // A terminal's table keeps the short date and the roz number in a column of its own.
     std::vector<QStringList> rows = {{"Observance", "Date", "Roz", "Name", "Mah", "YZ"}};
     for (const Observance &entry : *answer.observances) {
-        rows.push_back({what(entry),
+        rows.push_back({ObservanceLabel(entry),
                         FormatDate(entry.date, QStringLiteral("dd-mmm-yyyy"), settings),
                         QString::number(entry.day.roz), fromView(RozRowOf(entry.day.roz).name),
-                        entry.day.mah != 0 ? fromView(MahName(entry.day.mah)) : QStringLiteral("-"),
-                        QString::number(entry.day.yzYear), note(entry, answer.day)});
+                        MahText(entry.day), QString::number(entry.day.yzYear),
+                        ObservanceNote(entry, answer.day)});
     }
     const QString heading = answer.person.isEmpty() ? QString() : answer.person + u'\n';
-    return heading + entered + QStringLiteral(": ") + roz + QStringLiteral(", ") + line + u'\n' +
+    return heading + ScheduleHeading(answer, settings) + u'\n' +
            (answer.sun ? sunLine(*answer.sun) + u'\n' : QString()) + table(rows);
 }
 
@@ -241,7 +352,7 @@ QByteArray toJson(const Answer &answer)
             QJsonObject item{
                 {"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", isoDate(entry.date)}};
             addDay(item, entry.day);
-            const QString text = note(entry, answer.day);
+            const QString text = ObservanceNote(entry, answer.day);
             item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);
             list.append(item);
         }
@@ -318,7 +429,7 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
                 .arg(QString::number(entry.day.roz), fromView(row.name), fromView(row.meaning)),
             reckoningLine(entry.day, answer.calendar), entered};
         if (entry.gathaKeptAs != 0)
-            description.insert(2, note(entry, answer.day));
+            description.insert(2, ObservanceNote(entry, answer.day));
         if (!answer.person.isEmpty())
             description.prepend(QStringLiteral("Observance for %1").arg(answer.person));
         icalcomponent_add_property(

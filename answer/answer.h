@@ -9,8 +9,10 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <variant>
 #include <vector>
 
+class QPagedPaintDevice;
 struct RegionalSettings;
 
 // The sun at the place of the event on the entered date, and with a time of day where that time
@@ -51,7 +53,62 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
 Answer Calculate(CalendarDate entered, CalendarDate reckoning, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings);
 
-QString CalendarName(Reckoning calendar); // "shahenshahi", "kadmi" or "fasli"
+// What the user asks, as typed: a date and a year, and for a schedule what it lists.
+struct Question
+{
+    QString dateText; // trimmed
+    DateOrderCode order = kYearMonthDay;
+    bool beforeDawn = false;
+    Reckoning calendar = Reckoning::Shahenshahi;
+    QString yearText;                        // the year asked about; a schedule's first year
+    std::optional<ScheduleRequest> schedule; // its years are filled in from yearText and yearCount
+    int yearCount = 10;
+    QString person;
+    // Where the event was, for sunrise and sunset; with a time the sunrise rule replaces the
+    // before-dawn flag.
+    std::optional<Place> place;
+    std::optional<QTime> time;
+};
+
+// Why a question cannot be answered, in the window's own words, and the field to blame.
+struct InputProblem
+{
+    enum Field
+    {
+        Date,
+        Year,
+    } field;
+    QString message;
+};
+
+// The checks the window's Calculate makes, in its order and with its words, then Calculate and,
+// for a schedule, MakeSchedule. A date without sunrise at the place is a problem of the date.
+std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings);
+
+// A list of whole numbers such as "4, 10, 30", each in [low, high]; the empty text is the empty
+// list. nullopt when any item does not read.
+std::optional<std::vector<int>> NumberList(const QString &text, int low, int high);
+
+QString CalendarName(Reckoning calendar);  // "shahenshahi", "kadmi" or "fasli"
+QString CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
+
+// The texts of one observance, as every listing of a schedule writes them.
+QString ObservanceLabel(const Observance &entry); // "Day 4", "Month 3", "Year 2027"
+QString RozText(const ZoroastrianDay &day);       // "VAHISHTOIST (35)"
+QString MahText(const ZoroastrianDay &day);       // "Farvardin", or "-" on a day of no mah
+// How a Gatha day's monthly observance is kept, for an entry of the schedule of `own`; empty
+// for every other entry.
+QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own);
+// The columns of the window's table and of the printout: Observance, Date (the regional long
+// date), Roz, Mah, YZ and Note.
+QStringList ObservanceColumnTitles();
+QStringList ObservanceColumns(const Observance &entry, const Answer &answer,
+                              const RegionalSettings &settings);
+// "20-Aug-2001: VAHISHTOIST (35), No mah (Gatha days), YZ 1370, Shahenshahi", the schedule's
+// first line; the summary adds the roz's meaning as a second, and the sunrise rule's line
+// when a place was given.
+QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings);
+QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings);
 std::optional<Reckoning> ReckoningNamed(const QString &name);
 
 // The single answer in lines, or the schedule as a table for a terminal.
@@ -63,3 +120,7 @@ QByteArray toJson(const Answer &answer);
 QString PlacesText();
 QByteArray PlacesJson();
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays);
+// A schedule's printout: its person and reckoning as heading, the summary and the table, page
+// after page on a printer or a PDF writer.
+void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
+                   const RegionalSettings &settings);

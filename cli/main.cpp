@@ -199,30 +199,22 @@ int main(int argc, char *argv[])
                                                                 : QString::number(now.year());
 
     // The same checks, in the same order and with the same words, as the window's.
-    const std::optional<CalendarDate> entered = ParseDate(dateText, typedOrder, settings);
-    if (!entered)
-        return inputError(InvalidDateMessage(typedOrder));
-    if (!IsNumeric(yearText, settings))
-        return inputError(QStringLiteral("Please Enter a Valid Year"));
-    const double year = Val(yearText, settings);
-    if (year < 1 || year > 9999)
-        return inputError(QStringLiteral("Please Enter a Year between 1 and 9999"));
-    std::optional<SunAnswer> sunAnswer;
-    if (const QString problem = sun.answer(*entered, *calendar, settings, sunAnswer);
-        !problem.isEmpty())
-        return inputError(problem);
-    const std::optional<CalendarDate> reckoning = BeforeDawnShift(
-        *entered, parser.isSet(beforeDawn) || (sunAnswer && sunAnswer->beforeSunrise));
-    if (!reckoning)
-        return inputError(InvalidDateMessage(typedOrder));
-
-    Answer answer = Calculate(*entered, *reckoning, *calendar, yearText, typedOrder, settings);
-    answer.sun = sunAnswer;
+    Question question;
+    question.dateText = dateText;
+    question.order = typedOrder;
+    question.beforeDawn = parser.isSet(beforeDawn);
+    question.calendar = *calendar;
+    question.yearText = yearText;
+    sun.fill(question);
     if (schedule) {
-        request.years = TargetYears(int(year), yearCount.front(), settings.rules);
-        answer.observances = MakeSchedule(*reckoning, *calendar, request);
-        answer.person = parser.value(name).simplified();
+        question.schedule = request;
+        question.yearCount = yearCount.front();
+        question.person = parser.value(name);
     }
+    const std::variant<Answer, InputProblem> asked = Ask(question, settings);
+    if (const auto *problem = std::get_if<InputProblem>(&asked))
+        return inputError(problem->message);
+    const Answer &answer = std::get<Answer>(asked);
     if (schedule && parser.isSet(ics)) {
         const std::optional<int> reminder =
             remindDays.empty() ? std::nullopt : std::optional(remindDays.front());

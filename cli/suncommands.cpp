@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "suncommands.h"
 
-#include "regional.h"
-
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -48,14 +46,10 @@ QString SunOptions::read(const QCommandLineParser &parser, bool beforeDawn)
     return {};
 }
 
-QString SunOptions::answer(CalendarDate entered, Reckoning calendar,
-                           const RegionalSettings &settings, std::optional<SunAnswer> &sun) const
+void SunOptions::fill(Question &question) const
 {
-    if (!m_place)
-        return {};
-    QString problem;
-    sun = SunAnswerFor(*m_place, entered, m_time, calendar, settings, &problem);
-    return problem;
+    question.place = m_place;
+    question.time = m_time;
 }
 
 int PlacesCommand(const QStringList &arguments)

@@ -20,10 +20,8 @@ public:
     // Reads the two options; the bad usage in words, or an empty text.
     QString read(const QCommandLineParser &parser, bool beforeDawn);
 
-    // The sun's part of the answer, left empty without --place. The bad input in words when
-    // the entered date has no sunrise at the place, or an empty text.
-    QString answer(CalendarDate entered, Reckoning calendar, const RegionalSettings &settings,
-                   std::optional<SunAnswer> &sun) const;
+    // The place and the time read, into the question.
+    void fill(Question &question) const;
 
 private:
     QCommandLineOption m_timeOption;

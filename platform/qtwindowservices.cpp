@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QWidget>
 #include <cstdio>
@@ -69,4 +71,16 @@ QString QtWindowServices::FileTest(const QString &path)
 CalendarDate QtWindowServices::Today()
 {
     return ::Today();
+}
+
+QString QtWindowServices::SaveFileName(QWidget *parent, const QString &caption,
+                                       const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool QtWindowServices::ChoosePrinter(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

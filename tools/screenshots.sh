@@ -6,8 +6,9 @@
 # 96-dpi layout and at a true 120 dpi: after start-up, after the worked example (20 August 2001
 # in 2005, with a later date in 2027 for the long month names), with a target year that cannot
 # be calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
-# Help and About windows open; under en_GB, and the example under en_US and de_DE too. The
-# pictures land in shots/, named after the resolution, the locale and the step.
+# Help and About windows open; under en_GB, and the example under en_US and de_DE too; the
+# Schedule of Observances of the example under en_GB and en_US. The pictures land in shots/,
+# named after the resolution, the locale and the step.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
 #   BUILD_DIR=build-x tools/screenshots.sh
@@ -73,6 +74,17 @@ session() {
     xdotool key Return
     sleep 1
     import -window root "$name-late.png"
+
+    # The Schedule of Observances of the example, from the Observances menu; Esc closes it.
+    if [ "$locale" != de_DE ]; then
+        xdotool key ctrl+a
+        xdotool type --delay 30 "$example"
+        xdotool key alt+o s
+        sleep 1.5
+        import -window root "$name-schedule.png"
+        xdotool key Escape
+        sleep 1
+    fi
     if [ "$all" != all ]; then
         kill "$app" 2>/dev/null || true
         [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true

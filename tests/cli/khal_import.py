@@ -1,10 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The Dalvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A schedule written and imported twice into a scratch khal lists each observance once, on its date.
+# A named schedule written and imported twice into a scratch khal lists each observance once, on
+# its date, with the name in its title.
 import json, os, subprocess, sys, tempfile
 
 schedule = [sys.argv[1], *("schedule --order dmy --from 2026 --years 10 --months 12 "
-                           "--days 4,10,30 --remind 2 20-08-2001").split()]
+                           "--days 4,10,30 --remind 2 20-08-2001").split(), "--name", "Dinshaw Mehta"]
 with tempfile.TemporaryDirectory() as tmp:
     env = dict(os.environ, LC_ALL="C.UTF-8", TZ="UTC", HOME=tmp, XDG_CONFIG_HOME=tmp)
     run = lambda *a: subprocess.run(a, env=env, check=True, capture_output=True, text=True).stdout
@@ -18,6 +19,6 @@ with tempfile.TemporaryDirectory() as tmp:
         run(*khal, "import", "--batch", "-a", "family", f"{tmp}/family.ics")
     listed = sorted(filter(None, run(*khal, "list", "--format", "{start-date} {title}",
                                      "--day-format", "", "2001-01-01", "2040-12-31").split("\n")))
-    expected = sorted(f"{o['date']} {o['name']}, {o['kind']} {o['n']}"
+    expected = sorted(f"{o['date']} Dinshaw Mehta: {o['name']}, {o['kind']} {o['n']}"
                       for o in json.loads(run(*schedule, "--json"))["observances"])
 assert len(expected) == 25 and listed == expected, f"khal: {listed}\nschedule: {expected}"

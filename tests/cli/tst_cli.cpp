@@ -14,7 +14,7 @@ QString RunCli(const QString &locale, const QString &arguments)
     QProcess process;
     process.setEnvironment(QProcess::systemEnvironment().filter(QRegularExpression("^(?!LC_ALL=)"))
                            << "LC_ALL=" + locale);
-    process.start(QStringLiteral(DALVANE_CLI), arguments.split(u' ', Qt::SkipEmptyParts));
+    process.start(QStringLiteral(DALVANE_CLI), QProcess::splitCommand(arguments));
     process.waitForFinished(60000);
     return QString::number(process.exitCode()) + u'|' + process.readAllStandardError() + u'|' +
            process.readAllStandardOutput();
@@ -78,8 +78,8 @@ void TestCli::runs_data()
          "schedule --before-dawn --from 2000 --years 2 --months 1 21-08-2001",
          "0||21-Aug-2001: VAHISHTOIST (35), " + gathas +
              "Observance  Date         Roz  Name         Mah        YZ\n"
-             "year 2001   20-Aug-2001  35   VAHISHTOIST  -          1370\n"
-             "month 1     25-Aug-2001  5    ASFANDARMAD  Farvardin  1371  Gatha day 5 kept on "
+             "Year 2001   20-Aug-2001  35   VAHISHTOIST  -          1370\n"
+             "Month 1     25-Aug-2001  5    ASFANDARMAD  Farvardin  1371  Gatha day 5 kept on "
              "roz 5\n"},
         {"help", "C", "--help", "0||Usage: " DALVANE_CLI " [options] DATE [YEAR]\n..."},
         {"schedule help", "C", "schedule --help", "0||Usage: " DALVANE_CLI " [options] schedu..."},
@@ -90,11 +90,19 @@ void TestCli::runs_data()
          "RD-I-BEHESHT: The Supreme Law of the Universe, Righteousness, Neki, Neeti, Reality.\nMah"
          " Ard-i-Behesht, YZ 1371, Kadmi\nEntered date 2001-08-21, before dawn, so reckoned from 2"
          "001-08-20|-P2D"},
+        // A name keeps two people's events apart and the same name finds its own again.
+        {"calendar file with a name", "C",
+         "schedule --name \" Dinshaw  Mehta\" --from 2002 --years 1 --ics - 20-08-2001",
+         "0||2001-08-20-shahenshahi-year-2002-Dinshaw%20Mehta@dalvane.example.org|date|20020820|Din"
+         "shaw Mehta: VAHISHTOIST, year 2002|Observance for Dinshaw Mehta\nRoz 35 VAHISHTOIST: T"
+         "he Fifth Gatha - It's Papeti Day !\nNo mah (Gatha days), YZ 1371, Shahenshahi\nEntered"
+         " date 2001-08-20|"},
         {"today", "C", "--today --json", "0||{\"calendar\":..."},
         {"version", "C", "--version", "0||Dalvane version 2.0.2\n"},
         {"year first", "sv_SE.UTF-8", "schedule 20-08-2001",
          "1|Please Enter a Valid date in the Format: yyyy-mm-dd\n|"},
-        {"from 10000", "C", "schedule --from 10000 1-1-2001", "1|Please Enter a Year betwee..."},
+        {"from 10000", "C", "schedule --from 10000 1-1-2001",
+         "1|Please Enter a Year between 1 and 9999\n|"},
         {"before sunrise in London", "C",
          "--order dmy --time 07:30 --place London --json 15-12-2025",
          "0||{\"before_sunrise\":true,\"calendar\":\"shahenshahi\",\"entered\":\"2025-12-15\","

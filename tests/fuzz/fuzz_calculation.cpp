@@ -2,17 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Input: one byte choosing the regional setting, the date order and the before-dawn flag, then
-// the date text, a newline and the year text (UTF-8). With the byte's bit 0x40 set, the place
-// and time texts of the sunrise rule instead (FuzzSun). Everything the window does with them
+// the date text, a newline and the year text (UTF-8). Everything the window does with them
 // runs, and what must hold of its answers is checked against plain day arithmetic.
+//
+// With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
+// year, day list and name, a line each; the schedule is asked and written as a calendar file.
+// With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun).
 #include "answer.h"
 #include "civiloracle.h"
 #include "regional.h"
 #include "roz.h"
 
+#include <QSet>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <libical/ical.h>
 
 namespace {
 
@@ -88,17 +93,60 @@ void FuzzSun(const QString &input)
             "a night Gah before sunrise");
 }
 
+// The Schedule window's texts: whatever they are, a schedule is answered or refused with a
+// reason, and its calendar file holds one event per observance, each with an identity of its
+// own and the person's name first in its summary.
+int ScheduleTexts(const RegionalSettings &settings, DateOrderCode order, bool beforeDawn,
+                  const QString &input)
+{
+    const QStringList lines = input.split(u'\n');
+    Question question;
+    question.dateText = lines.value(0).trimmed();
+    question.order = order;
+    question.beforeDawn = beforeDawn;
+    question.calendar = Reckoning(lines.value(0).size() % 3);
+    question.yearText = lines.value(1);
+    question.yearCount = 3;
+    question.person = lines.value(3);
+    const std::optional<std::vector<int>> days = NumberList(lines.value(2), 1, 36500);
+    question.schedule = ScheduleRequest{{}, 2, days.value_or(std::vector<int>{})};
+    const std::variant<Answer, InputProblem> asked = Ask(question, settings);
+    const Case c{question.dateText, question.yearText, settings, order, beforeDawn};
+    if (const auto *problem = std::get_if<InputProblem>(&asked)) {
+        Require(!problem->message.isEmpty(), "a refused schedule says why", c);
+        return 0;
+    }
+    const Answer &answer = std::get<Answer>(asked);
+    icalcomponent *calendar =
+        icalparser_parse_string(toICalendar(answer, QDateTime(), std::nullopt).constData());
+    QSet<QString> uids;
+    for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        uids.insert(QString::fromUtf8(icalcomponent_get_uid(event)));
+        Require(QString::fromUtf8(icalcomponent_get_summary(event)).startsWith(answer.person),
+                "the summary starts with the name", c);
+    }
+    icalcomponent_free(calendar);
+    Require(uids.size() == qsizetype(answer.observances->size()), "one identity per observance", c);
+    return 0;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size < 1)
         return 0;
-    if (data[0] & 0x40) {
+    if (data[0] & 0x80) {
         FuzzSun(QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
                                   static_cast<qsizetype>(size - 1)));
         return 0;
     }
+    if (data[0] & 0x40)
+        return ScheduleTexts(Settings(data[0] & 7), static_cast<DateOrderCode>((data[0] >> 3) & 3),
+                             data[0] & 0x20,
+                             QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
+                                               static_cast<qsizetype>(size - 1)));
     const RegionalSettings &settings = Settings(data[0] & 7);
     const auto order = static_cast<DateOrderCode>((data[0] >> 3) & 3); // 0 reads as 3
     const bool beforeDawn = data[0] & 0x20;

@@ -6,6 +6,7 @@
 #include "windowservices.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QSet>
 #include <QTest>
 #include <cstring>
@@ -54,9 +55,23 @@ struct RecordingServices : WindowServices
         return files.contains(path) ? path.section(u'\\', -1) : QString();
     }
     CalendarDate Today() override { return *CalendarDate::fromYmd(2001, 8, 21); }
+    // The save dialog answers savePath; the print dialog chooses a PDF at printPath.
+    QString SaveFileName(QWidget *, const QString &, const QString &suggested,
+                         const QString &) override
+    {
+        suggestions << suggested;
+        return savePath;
+    }
+    bool ChoosePrinter(QWidget *, QPrinter *printer) override
+    {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printPath);
+        return true;
+    }
 
     QSet<QString> files, programs;
-    QStringList warnings, messages, starts;
+    QStringList warnings, messages, starts, suggestions;
+    QString savePath, printPath;
     QList<QDialog *> modal;
     int ends = 0;
     std::function<void()> onModal = [] {};

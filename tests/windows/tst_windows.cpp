@@ -4,6 +4,7 @@
 #include "frmabout.h"
 #include "frmdalvane.h"
 #include "frmhelp.h"
+#include "frmschedule.h"
 #include "keyvalue.h"
 #include "roz.h"
 #include "testsupport.h"
@@ -11,11 +12,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QStyleOption>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -126,10 +134,45 @@ neither value | - | - | - | - | - | 1
 the folder lacks the file | - | C:\MSInfo | C:\MSInfo\msinfo.exe | - | - | 1
 the program does not start | C:\Broken.exe | - | - | - | C:\Broken.exe | 1)";
 
-// The Help and About commands: the remark while the window shows, its title and its owner.
+// The Help, About and Schedule commands: the remark while the window shows, its title, its
+// owner and the start of a text it shows.
 const char kSecondary[] =
-    R"(mnuContents | Didn't I tell you Help was avaliable? | Dalvane Help | none
-nmuAbout | What do you think? Email me at dalvane@example.org | About Dalvane | main window)";
+    R"(mnuContents | Didn't I tell you Help was avaliable? | Dalvane Help | none | Dalvane version 2.0.2
+nmuAbout | What do you think? Email me at dalvane@example.org | About Dalvane | main window | Dalvane v2.0.2
+mnuSchedule | Here are all the days to keep for that date...Dikraaa ! | Schedule of Observances | main window | ( In the Format dd-mm-yyyy ))";
+
+// The Schedule window's table for its inputs (locale, date, tick, reckoning, days, months,
+// years from, for): the summary, the number of rows, and the first and last rows in date order.
+const char kSchedules[] =
+    R"(a Gatha day, the default schedule | en_GB | 20/08/2001 | 0 | Shahenshahi | 4, 10, 30 | 12 | 2001 | 10 | 20-Aug-2001: VAHISHTOIST (35), No mah (Gatha days), YZ 1370, Shahenshahi\nThe Fifth Gatha - It's Papeti Day ! | 25 | Year 2001 / Monday, 20 August 2001 / VAHISHTOIST (35) / - / 1370 /  | Year 2010 / Wednesday, 18 August 2010 / VAHISHTOIST (35) / - / 1379 / 
+Fasli roz 36 | en_GB | 20-03-2024 | 0 | Fasli |  | 1 | 2025 | 4 | 20-Mar-2024: AVARDAD-SAL-GAH (36), No mah (Gatha days), YZ 1393, Fasli\nThe day that makes the Fasli year whole, kept after the Gathas when February has 29 days. | 5 | Month 1 / Monday, 25 March 2024 / ASFANDARMAD (5) / Farvardin / 1394 / Avardad-sal-gah, as the fifth Gatha day, kept on roz 5 | Year 2028 / Monday, 20 March 2028 / AVARDAD-SAL-GAH (36) / - / 1397 / 
+before dawn, Kadmi | en_GB | 21/08/2001 | 1 | Kadmi | 4 | 0 | 2001 | 1 | 21-Aug-2001: ANERAAN (30), Mah Farvardin, YZ 1371, Kadmi\nthe myriad of Lights in the heavens, and the Light in the Soul, paving the way to the soul's higher Realms of Light. | 2 | Year 2001 / Monday, 20 August 2001 / ANERAAN (30) / Farvardin / 1371 /  | Day 4 / Thursday, 23 August 2001 / ARD-I-BEHESHT (3) / Ard-i-Behesht / 1371 / 
+no days, month first | en_US | 08/20/2001 | 0 | Shahenshahi |  | 0 | 2005 | 1 | 20-Aug-2001: VAHISHTOIST (35), No mah (Gatha days), YZ 1370, Shahenshahi\nThe Fifth Gatha - It's Papeti Day ! | 1 | Year 2005 / Friday, August 19, 2005 / VAHISHTOIST (35) / - / 1374 /  | Year 2005 / Friday, August 19, 2005 / VAHISHTOIST (35) / - / 1374 / )";
+
+// Input the Schedule window cannot read: the field and its text (a tick before the date's),
+// then the reason the window gives.
+const char kBadSchedules[] =
+    R"(a date that is no date | txtDate | 31/02/2001 | Please Enter a Valid date in the Format: dd-mm-yyyy
+before dawn of the first day | txtDate | tick 01/01/0100 | Please Enter a Valid date in the Format: dd-mm-yyyy
+a year that is no number | txtFrom | 20x1 | Please Enter a Valid Year
+year 10000 | txtFrom | 10000 | Please Enter a Year between 1 and 9999
+day 0 | txtDays | 4, 0 | Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30
+a word among the days | txtDays | 4,x | Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30
+day 36501 | txtDays | 36501 | Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30)";
+
+// The rows of the Schedule window's table in their shown order, each row's cells " / " apart.
+QStringList TableRows(const frmSchedule &window)
+{
+    QStringList rows;
+    const QAbstractItemModel *model = window.grdObservances->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells.join(QStringLiteral(" / "));
+    }
+    return rows;
+}
 
 // The PATH, with "/" standing for a scratch folder holding a/kinfocenter, b/hardinfo,
 // c/hardinfo, d/hardinfo (not executable), bin/hardinfo and hardinfo, and the program found.
@@ -231,6 +274,118 @@ private slots:
         QCOMPARE(window->windowFlags() & (Qt::WindowMinimizeButtonHint |
                                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
                  Qt::WindowCloseButtonHint);
+        QVERIFY2(std::ranges::any_of(window->findChildren<QLabel *>(),
+                                     [&](QLabel *label) { return label->text().startsWith(f[3]); }),
+                 qPrintable(f[3]));
+    }
+
+    void scheduleTable_data() { AddRows(kSchedules); }
+    void scheduleTable()
+    {
+        const QStringList f = Fields();
+        RecordingServices services;
+        const RegionalSettings settings = RegionalSettings::fromLocale(QLocale(f[0]));
+        frmSchedule window(services, settings, DetectDateOrder(settings));
+        window.txtDate->setText(f[1]);
+        window.chkBeforeDawn->setChecked(f[2] == u"1");
+        window.cboReckoning->setCurrentText(f[3]);
+        window.txtDays->setText(f[4]);
+        window.spnMonths->setValue(f[5].toInt());
+        window.txtFrom->setText(f[6]);
+        window.spnYears->setValue(f[7].toInt());
+        QCOMPARE(window.lblSummary->text(), QString(f[8]).replace("\\n", "\n"));
+        const QStringList rows = TableRows(window);
+        QCOMPARE(rows.size(), f[9].toInt());
+        QCOMPARE(rows.first(), f[10]);
+        QCOMPARE(rows.last(), f[11]);
+    }
+
+    // A field that does not read empties the table and says why, without a box and without
+    // touching the other fields; mended, the schedule is back.
+    void scheduleBadInput_data() { AddRows(kBadSchedules); }
+    void scheduleBadInput()
+    {
+        const QStringList f = Fields();
+        RecordingServices services;
+        const RegionalSettings settings = RegionalSettings::fromLocale(QLocale("en_GB"));
+        frmSchedule window(services, settings, kDayMonthYear);
+        window.SetDate(*CalendarDate::fromYmd(2001, 8, 20), false);
+        window.txtName->setText("Dinshaw Mehta");
+        auto *field = window.findChild<QLineEdit *>(f[0]);
+        const QString good = field->text();
+        const QColor base = field->palette().color(QPalette::Base);
+        window.chkBeforeDawn->setChecked(f[1].startsWith("tick "));
+        field->setText(QString(f[1]).remove("tick "));
+        QCOMPARE(window.lblProblem->text(), f[2]);
+        QCOMPARE(window.grdObservances->model()->rowCount(), 0);
+        QVERIFY(field->palette().color(QPalette::Base) != base);
+        QVERIFY(!window.cmdSave->isEnabled() && !window.cmdPrint->isEnabled());
+        QCOMPARE(window.txtName->text(), "Dinshaw Mehta");
+        QVERIFY(services.warnings.isEmpty());
+        window.chkBeforeDawn->setChecked(false);
+        field->setText(good);
+        QCOMPARE(window.lblProblem->text(), "");
+        QCOMPARE(window.grdObservances->model()->rowCount(), 25);
+        QCOMPARE(field->palette().color(QPalette::Base), base);
+    }
+
+    // From the menu to the file: the window opens on the calculator's date (today's when it
+    // does not read), saves what the command line writes for the same input, says why a file
+    // cannot be written, and prints the default schedule on one page.
+    void scheduleFromMenu()
+    {
+        Window w("en_GB");
+        QCOMPARE(w->menuBar()->actions().size(), 3);
+        QCOMPARE(w->menuBar()->actions()[1]->text(), "&Observances");
+        QTemporaryDir dir;
+        QStringList dates;
+        w.services.onModal = [&] {
+            auto *window = static_cast<frmSchedule *>(w.services.modal.last());
+            dates << window->txtDate->text() + u' ' + w->lblTalk->text();
+            if (w.services.modal.size() == 1)
+                return;
+            QCOMPARE(window->grdObservances->model()->rowCount(), 25);
+            window->txtName->setText("Dinshaw Mehta");
+            window->spnRemind->setValue(2);
+            w.services.savePath = dir.filePath("family.ics");
+            window->cmdSave->click();
+            w.services.savePath = dir.filePath("missing/family.ics");
+            window->cmdSave->click();
+            w.services.printPath = dir.filePath("family.pdf");
+            window->cmdPrint->click();
+        };
+        w->Text1->setText("20-13-2001");
+        w->mnuSchedule->trigger();
+        w->Text1->setText("  20-08-2001 ");
+        w->mnuSchedule->trigger();
+        QCOMPARE(
+            dates,
+            QStringList(
+                {"21/08/2001 I can't read that date, so here are the days to keep from today !",
+                 "20/08/2001 Here are all the days to keep for that date...Dikraaa !"}));
+        QCOMPARE(w->Text1->text(), "  20-08-2001 ");
+        QCOMPARE(w.services.suggestions.last(),
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                     "/Dinshaw Mehta.ics");
+
+        QProcess cli;
+        cli.setEnvironment(QProcess::systemEnvironment() << "LC_ALL=en_GB.UTF-8");
+        cli.start(DALVANE_CLI, {"schedule", "--order", "dmy", "--from", "2001", "--years", "10",
+                                "--months", "12", "--days", "4,10,30", "--remind", "2", "--name",
+                                "Dinshaw Mehta", "--ics", "-", "20-08-2001"});
+        QVERIFY(cli.waitForFinished(60000));
+        QFile saved(dir.filePath("family.ics"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QRegularExpression stamp("DTSTAMP:\\w+");
+        QCOMPARE(QString(saved.readAll()).remove(stamp),
+                 QString(cli.readAllStandardOutput()).remove(stamp));
+
+        QCOMPARE(w.services.warnings.size(), 1);
+        QVERIFY(w.services.warnings[0].contains(dir.filePath("missing/family.ics")));
+        QVERIFY(!QFile::exists(dir.filePath("missing/family.ics")));
+        QFile pdf(dir.filePath("family.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(QString(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page\\b")), 1);
     }
 
     void exitHintAndLongTexts()

@@ -7,6 +7,7 @@
 #include "ellreg.h"
 #include "frmabout.h"
 #include "frmhelp.h"
+#include "frmschedule.h"
 #include "roz.h"
 #include "twips.h"
 #include "windowservices.h"
@@ -225,6 +226,12 @@ void frmDalvane::createMenus()
     mnuExit = new QAction(QStringLiteral("&Exit"), this);
     mnuFile->addActions({mnuCalc, mnuToday, mnuCancel, mnuSep2, mnuExit});
 
+    mnuObservances = menuBar()->addMenu(QStringLiteral("&Observances"));
+    mnuObservances->setObjectName(QStringLiteral("mnuObservances"));
+    mnuSchedule = new QAction(QStringLiteral("&Schedule of Observances..."), this);
+    mnuSchedule->setObjectName(QStringLiteral("mnuSchedule"));
+    mnuObservances->addAction(mnuSchedule);
+
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuContents = new QAction(QStringLiteral("&Contents"), this);
@@ -253,6 +260,7 @@ void frmDalvane::createConnections()
     connect(mnuToday, &QAction::triggered, this, &frmDalvane::mnuToday_Click);
     connect(mnuCancel, &QAction::triggered, this, &frmDalvane::mnuCancel_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDalvane::mnuExit_Click);
+    connect(mnuSchedule, &QAction::triggered, this, &frmDalvane::mnuSchedule_Click);
     connect(mnuContents, &QAction::triggered, this, &frmDalvane::mnuContents_Click);
     connect(nmuAbout, &QAction::triggered, this, &frmDalvane::nmuAbout_Click);
     Text1->installEventFilter(this);
@@ -512,6 +520,26 @@ void frmDalvane::todaysRoz(bool clearBeforeDawn)
     Text5->setText(QString::number(m_services.Today().year()));
     setTalk(QStringLiteral("Click on the 'Calculate Roz' Button to check today's Roz."));
     CalculateRoz();
+}
+
+// The date field is read as Calculate reads it, but left as typed: the schedule is a look, not
+// a calculation. A date that does not read gives today's schedule.
+void frmDalvane::mnuSchedule_Click()
+{
+    const std::optional<CalendarDate> entered =
+        ParseDate(TrimBlanks(Text1->text()), EllReg::DateOrder, m_settings);
+    setTalk(entered ? QStringLiteral("Here are all the days to keep for that date...Dikraaa !")
+                    : QStringLiteral(
+                          "I can't read that date, so here are the days to keep from today !"));
+    OpenSchedule(entered.value_or(m_services.Today()), Check1->isChecked());
+}
+
+void frmDalvane::OpenSchedule(CalendarDate date, bool beforeDawn)
+{
+    if (!m_schedule)
+        m_schedule = std::make_unique<frmSchedule>(m_services, m_settings, EllReg::DateOrder, this);
+    m_schedule->SetDate(date, beforeDawn);
+    m_services.ShowModal(m_schedule.get());
 }
 
 void frmDalvane::mnuContents_Click()

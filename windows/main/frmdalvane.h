@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendardate.h"
 #include "regional.h"
 
 #include <QHash>
@@ -20,9 +21,10 @@ class Registry;
 class WindowServices;
 class frmAbout;
 class frmHelp;
+class frmSchedule;
 
 // The calculator window: the date and year fields, the result sentence, the four buttons, the
-// File and Help menus and the running remark in the status line.
+// File, Observances and Help menus and the running remark in the status line.
 class frmDalvane : public QMainWindow
 {
     Q_OBJECT
@@ -40,6 +42,10 @@ public:
     // The secondary windows once a command has opened them; null before.
     frmHelp *HelpWindow() const { return m_help.get(); }
     frmAbout *AboutWindow() const { return m_about.get(); }
+    frmSchedule *ScheduleWindow() const { return m_schedule.get(); }
+
+    // The Schedule of Observances for a date, created on first use and shown modally.
+    void OpenSchedule(CalendarDate date, bool beforeDawn);
 
     // Controls, by their design names.
     QWidget *Client;
@@ -78,6 +84,8 @@ public:
     QAction *mnuCancel;
     QAction *mnuSep2;
     QAction *mnuExit;
+    QMenu *mnuObservances;
+    QAction *mnuSchedule;
     QMenu *mnuHelp;
     QAction *mnuContents;
     QAction *mnuSep1;
@@ -94,6 +102,7 @@ public:
     void mnuCancel_Click();
     void Command4_Click();
     void mnuToday_Click();
+    void mnuSchedule_Click();
     void mnuContents_Click();
     void nmuAbout_Click();
     void Label2_DblClick();
@@ -144,4 +153,5 @@ private:
     QHash<QLabel *, CaptionBox> m_captionBoxes;
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<frmSchedule> m_schedule;
 };

@@ -1,0 +1,273 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmschedule.h"
+
+#include "answer.h"
+#include "dialogfont.h"
+#include "observancemodel.h"
+#include "windowservices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// A label with its field as buddy: the access key moves there and the field is spoken by the
+// label's own words.
+QLabel *Buddy(const QString &caption, QWidget *field)
+{
+    auto *label = new QLabel(caption);
+    label->setBuddy(field);
+    field->setAccessibleName(QString(caption).remove(u'&'));
+    return label;
+}
+
+// A file name from the person's name, without the characters no file system takes.
+QString FileNameFrom(const QString &text)
+{
+    QString name = text.simplified();
+    for (QChar &c : name)
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'-';
+    return name;
+}
+
+} // namespace
+
+frmSchedule::frmSchedule(WindowServices &services, const RegionalSettings &settings,
+                         DateOrderCode order, QWidget *parent)
+    : QDialog(parent), m_services(services), m_settings(settings), m_order(order)
+{
+    setWindowTitle(QStringLiteral("Schedule of Observances"));
+    setFont(DialogFont());
+    createControls();
+    createConnections();
+    txtFrom->setText(QString::number(m_services.Today().year()));
+    SetDate(m_services.Today(), false);
+}
+
+frmSchedule::~frmSchedule() = default;
+
+void frmSchedule::createControls()
+{
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtDate = new QLineEdit(this);
+    txtDate->setObjectName(QStringLiteral("txtDate"));
+    lblFormat = new QLabel(QStringLiteral("( In the Format %1 )").arg(DateFormatHint(m_order)));
+    chkBeforeDawn = new QCheckBox(
+        QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
+    chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
+    chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
+    cboReckoning = new QComboBox(this);
+    cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
+    for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
+        cboReckoning->addItem(CalendarTitle(calendar), int(calendar));
+    txtDays = new QLineEdit(QStringLiteral("4, 10, 30"), this);
+    txtDays->setObjectName(QStringLiteral("txtDays"));
+    spnMonths = new QSpinBox(this);
+    spnMonths->setObjectName(QStringLiteral("spnMonths"));
+    spnMonths->setRange(0, 120);
+    spnMonths->setValue(12);
+    txtFrom = new QLineEdit(this);
+    txtFrom->setObjectName(QStringLiteral("txtFrom"));
+    spnYears = new QSpinBox(this);
+    spnYears->setObjectName(QStringLiteral("spnYears"));
+    spnYears->setRange(1, 1000);
+    spnYears->setValue(10);
+    spnYears->setSuffix(QStringLiteral(" years"));
+    spnRemind = new QSpinBox(this);
+    spnRemind->setObjectName(QStringLiteral("spnRemind"));
+    spnRemind->setRange(0, 365);
+    spnRemind->setSpecialValueText(QStringLiteral("No reminder"));
+    spnRemind->setSuffix(QStringLiteral(" days before"));
+
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblSummary->setAccessibleName(QStringLiteral("Summary"));
+    lblProblem = new QLabel(this);
+    lblProblem->setObjectName(QStringLiteral("lblProblem"));
+    lblProblem->setAccessibleName(QStringLiteral("Problem"));
+    QPalette red = lblProblem->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    lblProblem->setPalette(red);
+
+    m_model = new ObservanceModel(m_settings, this);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(Qt::UserRole);
+    grdObservances = new QTableView(this);
+    grdObservances->setObjectName(QStringLiteral("grdObservances"));
+    grdObservances->setAccessibleName(QStringLiteral("Observances"));
+    grdObservances->setModel(m_sorted);
+    grdObservances->setSortingEnabled(true);
+    grdObservances->sortByColumn(1, Qt::AscendingOrder);
+    grdObservances->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdObservances->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdObservances->setAlternatingRowColors(true);
+    grdObservances->setWordWrap(false);
+    // Tab leaves the table for the buttons, as in every other field of the window.
+    grdObservances->setTabKeyNavigation(false);
+    grdObservances->verticalHeader()->hide();
+    grdObservances->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
+    grdObservances->horizontalHeader()->setStretchLastSection(true);
+
+    cmdSave = new QPushButton(QStringLiteral("&Save to Calendar..."), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdPrint = new QPushButton(QStringLiteral("&Print..."), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(cmdSave, QDialogButtonBox::ActionRole);
+    buttons->addButton(cmdPrint, QDialogButtonBox::ActionRole);
+    // Enter in a field is no command: nothing here needs confirming.
+    for (QAbstractButton *button : buttons->buttons())
+        static_cast<QPushButton *>(button)->setAutoDefault(false);
+
+    auto *dateRow = new QHBoxLayout;
+    dateRow->addWidget(txtDate, 1);
+    dateRow->addWidget(lblFormat);
+    dateRow->addStretch(1);
+    auto *yearsRow = new QHBoxLayout;
+    yearsRow->addWidget(txtFrom, 1);
+    yearsRow->addWidget(Buddy(QStringLiteral("f&or"), spnYears));
+    yearsRow->addWidget(spnYears);
+    yearsRow->addStretch(2);
+    auto *form = new QFormLayout;
+    // The texts grow with the window; a number or a choice keeps the width it needs.
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->addRow(Buddy(QStringLiteral("&Name"), txtName), txtName);
+    form->addRow(Buddy(QStringLiteral("&Date"), txtDate), dateRow);
+    form->addRow(QString(), chkBeforeDawn);
+    form->addRow(Buddy(QStringLiteral("&Reckoning"), cboReckoning), cboReckoning);
+    form->addRow(Buddy(QStringLiteral("Da&ys"), txtDays), txtDays);
+    form->addRow(Buddy(QStringLiteral("&Months"), spnMonths), spnMonths);
+    form->addRow(Buddy(QStringLiteral("Years &from"), txtFrom), yearsRow);
+    form->addRow(Buddy(QStringLiteral("R&emind"), spnRemind), spnRemind);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(lblSummary);
+    layout->addWidget(lblProblem);
+    layout->addWidget(grdObservances, 1);
+    layout->addWidget(buttons);
+
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * 120, metrics.lineSpacing() * 36);
+}
+
+void frmSchedule::createConnections()
+{
+    for (QLineEdit *field : {txtName, txtDate, txtDays, txtFrom})
+        connect(field, &QLineEdit::textChanged, this, &frmSchedule::Input_Change);
+    for (QSpinBox *field : {spnMonths, spnYears, spnRemind})
+        connect(field, &QSpinBox::valueChanged, this, &frmSchedule::Input_Change);
+    connect(chkBeforeDawn, &QCheckBox::toggled, this, &frmSchedule::Input_Change);
+    connect(cboReckoning, &QComboBox::currentIndexChanged, this, &frmSchedule::Input_Change);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSchedule::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSchedule::cmdPrint_Click);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void frmSchedule::SetDate(CalendarDate date, bool beforeDawn)
+{
+    const QSignalBlocker quiet(chkBeforeDawn);
+    chkBeforeDawn->setChecked(beforeDawn);
+    txtDate->setText(FormatDate(date, TodayPattern(m_order), m_settings));
+    Input_Change();
+}
+
+// Every change answers at once. A field that does not read empties the table and says why in
+// the window, without a box: the user is still typing.
+void frmSchedule::Input_Change()
+{
+    Question question;
+    question.dateText = txtDate->text().trimmed();
+    question.order = m_order;
+    question.beforeDawn = chkBeforeDawn->isChecked();
+    question.calendar = Reckoning(cboReckoning->currentData().toInt());
+    question.yearText = txtFrom->text();
+    question.yearCount = spnYears->value();
+    question.person = txtName->text();
+    const std::optional<std::vector<int>> days = NumberList(txtDays->text(), 1, 36500);
+    question.schedule = ScheduleRequest{{}, spnMonths->value(), days.value_or(std::vector<int>{})};
+
+    const std::variant<Answer, InputProblem> asked = Ask(question, m_settings);
+    const auto *problem = std::get_if<InputProblem>(&asked);
+    const auto *answer = std::get_if<Answer>(&asked);
+    lblSummary->setText(answer ? ScheduleSummary(*answer, m_settings) : QString());
+    if (problem)
+        lblProblem->setText(problem->message);
+    else if (!days)
+        lblProblem->setText(
+            QStringLiteral("Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30"));
+    else
+        lblProblem->clear();
+    markField(txtDate, problem && problem->field == InputProblem::Date);
+    markField(txtFrom, problem && problem->field == InputProblem::Year);
+    markField(txtDays, !problem && !days);
+    m_model->SetAnswer(answer && days ? std::optional(*answer) : std::nullopt);
+    grdObservances->resizeColumnsToContents();
+    cmdSave->setEnabled(m_model->CurrentAnswer().has_value());
+    cmdPrint->setEnabled(m_model->CurrentAnswer().has_value());
+}
+
+void frmSchedule::markField(QWidget *field, bool bad)
+{
+    QPalette palette = QPalette();
+    if (bad)
+        palette.setColor(QPalette::Base, QColor(255, 220, 220));
+    field->setPalette(palette);
+    field->setAccessibleDescription(bad ? lblProblem->text() : QString());
+}
+
+void frmSchedule::cmdSave_Click()
+{
+    const std::optional<Answer> &answer = m_model->CurrentAnswer();
+    if (!answer)
+        return;
+    const QString name =
+        answer->person.isEmpty()
+            ? QStringLiteral("Observances %1").arg(ToQDate(answer->entered).toString(Qt::ISODate))
+            : FileNameFrom(answer->person);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = m_services.SaveFileName(this, QStringLiteral("Save to Calendar"),
+                                                 folder + u'/' + name + QStringLiteral(".ics"),
+                                                 QStringLiteral("Calendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    const std::optional<int> remind =
+        spnRemind->value() == 0 ? std::nullopt : std::optional(spnRemind->value());
+    const QByteArray data = toICalendar(*answer, QDateTime::currentDateTimeUtc(), remind);
+    // Written beside the target and renamed over it only when whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        m_services.ShowWarning(this, QStringLiteral("The calendar file %1 cannot be written: %2")
+                                         .arg(path, file.errorString()));
+}
+
+void frmSchedule::cmdPrint_Click()
+{
+    const std::optional<Answer> &answer = m_model->CurrentAnswer();
+    if (!answer)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    if (m_services.ChoosePrinter(this, &printer))
+        PrintSchedule(printer, *answer, m_settings);
+}
