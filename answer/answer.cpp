@@ -89,13 +89,70 @@ icaltimetype icalDate(CalendarDate date)
     return time;
 }
 
+QJsonObject placeObject(const Place &place)
+{
+    return {{"name", place.name},
+            {"latitude", place.latitude},
+            {"longitude", place.longitude},
+            {"zone", QString::fromUtf8(place.zone.id())}};
+}
+
+// "6:40 in Ushahin Gah, before sunrise at London (8:01): the roz of the day before"
+QString sunLine(const SunAnswer &sun)
+{
+    if (!sun.time)
+        return QStringLiteral("Sunrise %1, sunset %2 at %3")
+            .arg(ShortClock(sun.sunrise), ShortClock(sun.sunset), sun.place.name);
+    return QStringLiteral("%1 in %2 Gah, %3 sunrise at %4 (%5): the roz of the day%6")
+        .arg(sun.time->toString(QStringLiteral("H:mm")), fromView(GahName(sun.gah)),
+             sun.beforeSunrise ? QStringLiteral("before") : QStringLiteral("after"), sun.place.name,
+             ShortClock(sun.sunrise), sun.beforeSunrise ? QStringLiteral(" before") : QString());
+}
+
 } // namespace
+
+std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
+                                      std::optional<QTime> time, Reckoning calendar,
+                                      const RegionalSettings &settings, QString *problem)
+{
+    const SunDay day = SunOn(entered, place.latitude, place.longitude);
+    if (day.daylight != Daylight::RisesAndSets) {
+        *problem =
+            QStringLiteral("No sunrise at %1 on %2: the sun stays %3 the horizon all day")
+                .arg(place.name, FormatDate(entered, QStringLiteral("dd-mmm-yyyy"), settings),
+                     day.daylight == Daylight::AlwaysUp ? QStringLiteral("above")
+                                                        : QStringLiteral("below"));
+        return std::nullopt;
+    }
+    SunAnswer answer{place,
+                     LocalTimeOf(day.rise, place.zone),
+                     LocalTimeOf(day.set, place.zone),
+                     time,
+                     Gah::Havan,
+                     false};
+    if (!time)
+        return answer;
+    const UtSeconds moment = UtOf(entered, *time, place.zone);
+    answer.beforeSunrise = moment < day.rise;
+    // Before sunrise the night's solar midnight follows the noon of the day before; where that
+    // day has none (the edge of a polar night) twelve hours before this day's noon stands in.
+    UtSeconds previousTransit = day.transit - 86400;
+    if (answer.beforeSunrise && entered > CalendarDate::first()) {
+        const SunDay before = SunOn(entered.previousDay(), place.latitude, place.longitude);
+        if (before.daylight == Daylight::RisesAndSets)
+            previousTransit = before.transit;
+    }
+    answer.gah =
+        GahAt(moment, day, previousTransit, KeepsSecondHavan(ZoroastrianDayOf(entered, calendar)));
+    return answer;
+}
 
 Answer Calculate(CalendarDate entered, CalendarDate reckoning, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
 {
-    Answer answer{entered,  reckoning,    calendar,     ZoroastrianDayOf(reckoning, calendar),
-                  yearText, std::nullopt, std::nullopt, {}};
+    Answer answer{entered,     reckoning,    calendar,     ZoroastrianDayOf(reckoning, calendar),
+                  yearText,    std::nullopt, std::nullopt, {},
+                  std::nullopt};
     if (calendar == Reckoning::Shahenshahi)
         answer.day.roz = ReckonRoz(reckoning, order);
     const std::u16string year16(reinterpret_cast<const char16_t *>(yearText.utf16()),
@@ -116,13 +173,23 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
     if (year < 1 || year > 9999)
         return InputProblem{InputProblem::Year,
                             QStringLiteral("Please Enter a Year between 1 and 9999")};
+    std::optional<SunAnswer> sun;
+    if (question.place) {
+        QString problem;
+        sun = SunAnswerFor(*question.place, *entered, question.time, question.calendar, settings,
+                           &problem);
+        if (!sun)
+            return InputProblem{InputProblem::Date, problem};
+    }
     // The day before the first day of the calendar is refused as an invalid date.
-    const std::optional<CalendarDate> reckoning = BeforeDawnShift(*entered, question.beforeDawn);
+    const std::optional<CalendarDate> reckoning =
+        BeforeDawnShift(*entered, question.beforeDawn || (sun && sun->beforeSunrise));
     if (!reckoning)
         return InputProblem{InputProblem::Date, InvalidDateMessage(question.order)};
 
     Answer answer = Calculate(*entered, *reckoning, question.calendar, question.yearText,
                               question.order, settings);
+    answer.sun = sun;
     if (question.schedule) {
         ScheduleRequest request = *question.schedule;
         request.years = TargetYears(int(year), question.yearCount, settings.rules);
@@ -210,7 +277,8 @@ QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
 
 QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 {
-    return ScheduleHeading(answer, settings) + u'\n' + fromView(RozRowOf(answer.day.roz).meaning);
+    return ScheduleHeading(answer, settings) + u'\n' + fromView(RozRowOf(answer.day.roz).meaning) +
+           (answer.sun ? u'\n' + sunLine(*answer.sun) : QString());
 }
 
 QString CalendarName(Reckoning calendar)
@@ -236,11 +304,12 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
         const QString same = answer.sameRozDate ? FormatDate(*answer.sameRozDate,
                                                              QStringLiteral("Long Date"), settings)
                                                 : QStringLiteral("Cannot be Calculated");
-        return QStringList{FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings),
-                           RozText(answer.day), fromView(row.meaning), same,
-                           reckoningLine(answer.day, answer.calendar)}
-                   .join(u'\n') +
-               u'\n';
+        QStringList lines{FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings),
+                          RozText(answer.day), fromView(row.meaning), same,
+                          reckoningLine(answer.day, answer.calendar)};
+        if (answer.sun)
+            lines << sunLine(*answer.sun);
+        return lines.join(u'\n') + u'\n';
     }
     // A terminal's table keeps the short date and the roz number in a column of its own.
     std::vector<QStringList> rows = {{"Observance", "Date", "Roz", "Name", "Mah", "YZ"}};
@@ -252,7 +321,8 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
                         ObservanceNote(entry, answer.day)});
     }
     const QString heading = answer.person.isEmpty() ? QString() : answer.person + u'\n';
-    return heading + ScheduleHeading(answer, settings) + u'\n' + table(rows);
+    return heading + ScheduleHeading(answer, settings) + u'\n' +
+           (answer.sun ? sunLine(*answer.sun) + u'\n' : QString()) + table(rows);
 }
 
 QByteArray toJson(const Answer &answer)
@@ -266,6 +336,16 @@ QByteArray toJson(const Answer &answer)
     object[u"year"] = answer.yearText;
     object[u"same_roz_date"] =
         answer.sameRozDate ? QJsonValue(isoDate(*answer.sameRozDate)) : QJsonValue();
+    if (answer.sun) {
+        object[u"place"] = placeObject(answer.sun->place);
+        object[u"sunrise"] = FullClock(answer.sun->sunrise);
+        object[u"sunset"] = FullClock(answer.sun->sunset);
+        if (answer.sun->time) {
+            object[u"time"] = answer.sun->time->toString(QStringLiteral("HH:mm"));
+            object[u"gah"] = fromView(GahName(answer.sun->gah));
+            object[u"before_sunrise"] = answer.sun->beforeSunrise;
+        }
+    }
     if (answer.observances) {
         QJsonArray list;
         for (const Observance &entry : *answer.observances) {
@@ -282,6 +362,26 @@ QByteArray toJson(const Answer &answer)
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
+QString PlacesText()
+{
+    std::vector<QStringList> rows;
+    for (const PlaceRow &row : BuiltInPlaces()) {
+        const Place place = PlaceOf(row);
+        rows.push_back({place.name, QString::number(place.latitude, 'f', 2),
+                        QString::number(place.longitude, 'f', 2),
+                        QString::fromUtf8(place.zone.id())});
+    }
+    return table(rows);
+}
+
+QByteArray PlacesJson()
+{
+    QJsonArray list;
+    for (const PlaceRow &row : BuiltInPlaces())
+        list.append(placeObject(PlaceOf(row)));
+    return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
+}
+
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays)
 {
     const std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> calendar(
@@ -296,6 +396,9 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
     const QString entered =
         answer.entered == answer.reckoning
             ? QStringLiteral("Entered date %1").arg(isoDate(answer.entered))
+        : answer.sun
+            ? QStringLiteral("Entered date %1, before sunrise at %2, so reckoned from %3")
+                  .arg(isoDate(answer.entered), answer.sun->place.name, isoDate(answer.reckoning))
             : QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
                   .arg(isoDate(answer.entered), isoDate(answer.reckoning));
 

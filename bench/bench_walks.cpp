@@ -153,6 +153,9 @@ int main(int argc, char **argv)
     if (single > 0)
         std::printf("%-28s %.2f times the single calculation (at most 2)\n",
                     "CliCalculation/schedule", reporter.times["CliCalculation/schedule"] / single);
+    if (single > 0 && reporter.times.count("CliSunCalculation"))
+        std::printf("%-28s %.2f times the single calculation\n", "CliSunCalculation",
+                    reporter.times["CliSunCalculation"] / single);
     benchmark::Shutdown();
     return 0;
 }

@@ -3,11 +3,13 @@
 //
 // dalvane-cli: the roz calculator for terminals and scripts. It reads the same regional settings
 // and gives the same answers and the same messages as the window; `schedule` lists a family's
-// observances of a date and writes them as a calendar to import; `festivals`, `month` and
-// `calendar` give the year's festivals, a month with its roz and a wall calendar.
+// observances of a date and writes them as a calendar to import; `places` lists the places
+// --place knows; `festivals`, `month` and `calendar` give the year's festivals, a month with its
+// roz and a wall calendar.
 #include "answer.h"
 #include "festivalcommands.h"
 #include "regional.h"
+#include "suncommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -51,6 +53,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(DALVANE_VERSION));
     const QStringList arguments = QCoreApplication::arguments();
     const bool schedule = arguments.size() > 1 && arguments.at(1) == u"schedule";
+    if (arguments.size() > 1 && arguments.at(1) == u"places")
+        return PlacesCommand(arguments);
 
     QCommandLineParser parser;
     const QCommandLineOption help = parser.addHelpOption();
@@ -97,6 +101,8 @@ int main(int argc, char *argv[])
                                                  "every event's summary."),
                                   QStringLiteral("TEXT"));
     parser.addOptions({calendarOption, beforeDawn, order, json});
+    SunOptions sun;
+    sun.addTo(parser);
     if (schedule) {
         parser.setApplicationDescription(
             QStringLiteral("The observances of DATE: the same roz and mah every year, the same "
@@ -130,6 +136,8 @@ int main(int argc, char *argv[])
     const std::optional<Reckoning> calendar = ReckoningNamed(parser.value(calendarOption));
     if (!calendar)
         return usageError(parser, QStringLiteral("--calendar takes shahenshahi, kadmi or fasli"));
+    if (const QString problem = sun.read(parser, parser.isSet(beforeDawn)); !problem.isEmpty())
+        return usageError(parser, problem);
     std::optional<DateOrderCode> dateOrder;
     if (parser.isSet(order)) {
         const QString value = parser.value(order);
@@ -201,6 +209,7 @@ int main(int argc, char *argv[])
     question.beforeDawn = parser.isSet(beforeDawn);
     question.calendar = *calendar;
     question.yearText = yearText;
+    sun.fill(question);
     if (schedule) {
         question.schedule = request;
         question.yearCount = yearCount.front();

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QTimeZone>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,11 @@ QString QtWindowServices::FileTest(const QString &path)
 CalendarDate QtWindowServices::Today()
 {
     return ::Today();
+}
+
+QByteArray QtWindowServices::SystemTimeZoneId()
+{
+    return QTimeZone::systemTimeZoneId();
 }
 
 QString QtWindowServices::SaveFileName(QWidget *parent, const QString &caption,

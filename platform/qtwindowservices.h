@@ -16,6 +16,7 @@ public:
     void StartProgram(const QString &path) override;
     QString FileTest(const QString &path) override;
     CalendarDate Today() override;
+    QByteArray SystemTimeZoneId() override;
     QString SaveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                          const QString &filter) override;
     bool ChoosePrinter(QWidget *parent, QPrinter *printer) override;

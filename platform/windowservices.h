@@ -4,14 +4,15 @@
 
 #include "calendardate.h"
 
+class QByteArray;
 class QDialog;
 class QPrinter;
 class QString;
 class QWidget;
 
 // Everything the windows ask of the desktop besides their own controls: message boxes, painting
-// now, modal windows, ending the program, starting another program, the file test, the clock,
-// and the save and print dialogs.
+// now, modal windows, ending the program, starting another program, the file test, the clock
+// and its time zone, and the save and print dialogs.
 // The program uses QtWindowServices; tests give the windows a recording implementation so they
 // can see what the user would see without a modal box blocking them.
 class WindowServices
@@ -36,6 +37,8 @@ public:
     virtual QString FileTest(const QString &path) = 0;
     // Today's local date.
     virtual CalendarDate Today() = 0;
+    // The IANA name of the system's own time zone, such as "Europe/London".
+    virtual QByteArray SystemTimeZoneId() = 0;
     // The save dialog, opened on `suggested` (a full path); the path chosen, or the empty text
     // when the user cancels.
     virtual QString SaveFileName(QWidget *parent, const QString &caption, const QString &suggested,

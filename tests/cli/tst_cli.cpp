@@ -136,6 +136,20 @@ void TestCli::runs_data()
          "1|Please Enter a Valid date in the Format: yyyy-mm-dd\n|"},
         {"from 10000", "C", "schedule --from 10000 1-1-2001",
          "1|Please Enter a Year between 1 and 9999\n|"},
+        {"before sunrise in London", "C",
+         "--order dmy --time 07:30 --place London --json 15-12-2025",
+         "0||{\"before_sunrise\":true,\"calendar\":\"shahenshahi\",\"entered\":\"2025-12-15\","
+         "\"gah\":\"Ushahin\",\"mah\":5,\"mah_name\":\"Amerdaad\",\"meaning\":\"The Good Mind, "
+         "the Pure Heart. 'The pure in Heart shall see God'.\",\"name\":\"BEHMAN\",\"place\":{"
+         "\"latitude\":51.51,\"longitude\":-0.13,\"name\":\"London\",\"zone\":\"Europe/London\"},"
+         "\"reckoning\":\"2025-12-14\",\"roz\":2,\"same_roz_date\":\"2026-12-14\",\"sunrise\":"
+         "\"08:00\",\"sunset\":\"15:52\",\"time\":\"07:30\",\"year\":\"2026\",\"yz_year\":1395}\n"},
+        {"after sunrise in Mumbai", "C", "--order dmy --time 07:30 --place Mumbai 15-12-2025 2026",
+         "0||15-Dec-2025\nARD-I-BEHESHT (3)\nThe Supreme Law of the Universe, Righteousness, Neki, "
+         "Neeti, Reality.\nTuesday, 15 December 2026\nMah Amerdaad, YZ 1395, Shahenshahi\n7:30 in "
+         "Havan Gah, after sunrise at Mumbai (7:04): the roz of the day\n"},
+        {"places", "C", "places --json",
+         "0||[{\"latitude\":18.96,\"longitude\":72.82,\"name\":\"Mumbai..."},
         {"calendar file not writable", "C", "schedule --ics /nonexistent/out.ics 20-08-2001",
          "1|dalvane-cli: cannot write /nonexistent/out.ics: No such file or directory\n|"},
         {"festivals", "en_GB.UTF-8", "festivals --from 2025 --years 1",
@@ -230,6 +244,12 @@ void TestCli::badUsage_data()
                                   "calendar --from 2025/08 --pdf -",
                                   "calendar --from 9999-12 --months 2 --pdf -"})
         QTest::newRow(*arguments ? arguments : "nothing") << QString::fromLatin1(arguments);
+    for (const char *arguments :
+         {"--time 7:30 x", "--before-dawn --time 7:30 --place Pune x", "--place Atlantis x",
+          "--place 51.5,-0.1 x", "--place 91,0,UTC x", "--place 0,181,UTC x",
+          "--place 0,0,Mars/Olympus x", "--time 7.30 --place Pune x",
+          "schedule --time 24:00 --place Pune x", "places x"})
+        QTest::newRow(arguments) << QString::fromLatin1(arguments);
 }
 
 void TestCli::badUsage()

@@ -8,6 +8,7 @@
 //
 // With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
+// With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun).
 #include "answer.h"
 #include "civiloracle.h"
 #include "festivalanswer.h"
@@ -94,6 +95,36 @@ void FestivalTexts(const QString &monthText, const QString &numberText, const Ca
                 "a number read is in its range and as written", c);
 }
 
+// The sun's part: the place text, the time text and an ISO date, a line each, as --place,
+// --time and the date reach the sunrise rule.
+void FuzzSun(const QString &input)
+{
+    const QStringList lines = input.split(u'\n');
+    const auto require = [&](bool condition, const char *property) {
+        if (!condition) {
+            std::fprintf(stderr, "fuzz: %s fails for \"%s\"\n", property,
+                         qPrintable(lines.join(u'|')));
+            std::abort();
+        }
+    };
+    QString problem;
+    const std::optional<Place> place = ReadPlace(lines.value(0), &problem);
+    const std::optional<QTime> time = ReadClockTime(lines.value(1));
+    require(!time || ReadClockTime(time->toString(QStringLiteral("H:mm"))) == time, "time");
+    const std::optional<CalendarDate> date = ParseDate(lines.value(2), kYearMonthDay, Settings(6));
+    if (!place || !date)
+        return require(place || !problem.isEmpty(), "a place or a problem");
+    require(std::abs(place->latitude) <= 90 && std::abs(place->longitude) <= 180 &&
+                place->zone.isValid(),
+            "a place in range with a known zone");
+    const std::optional<SunAnswer> sun =
+        SunAnswerFor(*place, *date, time, Reckoning::Fasli, Settings(6), &problem);
+    require(sun ? sun->sunrise < sun->sunset : !problem.isEmpty(), "a sun or a problem");
+    require(!sun || !sun->beforeSunrise || sun->gah == Gah::Ushahin ||
+                sun->gah == Gah::Aiwisruthrem,
+            "a night Gah before sunrise");
+}
+
 // The Schedule window's texts: whatever they are, a schedule is answered or refused with a
 // reason, and its calendar file holds one event per observance, each with an identity of its
 // own and the person's name first in its summary.
@@ -138,6 +169,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size < 1)
         return 0;
+    if (data[0] & 0x80) {
+        FuzzSun(QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
+                                  static_cast<qsizetype>(size - 1)));
+        return 0;
+    }
     if (data[0] & 0x40)
         return ScheduleTexts(Settings(data[0] & 7), static_cast<DateOrderCode>((data[0] >> 3) & 3),
                              data[0] & 0x20,

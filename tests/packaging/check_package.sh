@@ -8,9 +8,10 @@ set -ex
 rm -rf "$3"
 "$1" -G DEB --config "$2/CPackConfig.cmake" -B "$3" >/dev/null
 deb=$3/dalvane_2.0.2_$(dpkg --print-architecture).deb
-# Without the Qt libraries as dependencies, apt would install a program that cannot start.
+# Without the Qt libraries and libnova as dependencies, apt would install a program that cannot
+# start.
 dpkg-deb -f "$deb" Depends | grep libqt6core6 | grep libqt6gui6 | grep libqt6widgets6 | grep libqt6svg6 |
-    grep -q libqt6printsupport6
+    grep libqt6printsupport6 | grep -q libnova
 dpkg-deb -x "$deb" "$3/root"
 usr=$3/root/usr
 test -x "$usr/bin/dalvane"

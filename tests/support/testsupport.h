@@ -32,7 +32,8 @@ inline QStringList Fields()
     return fields;
 }
 
-// Window services that show nothing and remember everything, on a clock at 21 August 2001.
+// Window services that show nothing and remember everything, on a clock at 21 August 2001 in
+// London.
 struct RecordingServices : WindowServices
 {
     void ShowWarning(QWidget *, const QString &prompt) override { warnings << prompt; }
@@ -55,6 +56,7 @@ struct RecordingServices : WindowServices
         return files.contains(path) ? path.section(u'\\', -1) : QString();
     }
     CalendarDate Today() override { return *CalendarDate::fromYmd(2001, 8, 21); }
+    QByteArray SystemTimeZoneId() override { return zone; }
     // The save dialog answers savePath; the print dialog chooses a PDF at printPath.
     QString SaveFileName(QWidget *, const QString &, const QString &suggested,
                          const QString &) override
@@ -72,6 +74,7 @@ struct RecordingServices : WindowServices
     QSet<QString> files, programs;
     QStringList warnings, messages, starts, suggestions;
     QString savePath, printPath;
+    QByteArray zone = "Europe/London";
     QList<QDialog *> modal;
     int ends = 0;
     std::function<void()> onModal = [] {};

@@ -368,6 +368,26 @@ private slots:
         QCOMPARE(field->palette().color(QPalette::Base), base);
     }
 
+    // A time before sunrise at the place in the system's zone reckons from the day before in
+    // the tick's stead (sunrise in Toronto at 7:44 on 15 December 2025); cleared, the tick is back.
+    void scheduleBySunrise()
+    {
+        RecordingServices services;
+        services.zone = "America/Toronto";
+        frmSchedule window(services, RegionalSettings::fromLocale(QLocale("en_GB")), kDayMonthYear);
+        window.SetDate(*CalendarDate::fromYmd(2025, 12, 15), false);
+        window.txtFrom->setText("2025");
+        QCOMPARE(window.cboPlace->currentText(), "Toronto");
+        window.txtTime->setText("7:43");
+        QVERIFY(!window.chkBeforeDawn->isEnabled());
+        QVERIFY(window.lblSummary->text().endsWith(
+            "\n7:43 in Ushahin Gah, before sunrise at Toronto (7:44): the roz of the day before"));
+        QVERIFY(TableRows(window).first().startsWith("Year 2025 / Sunday, 14 December 2025"));
+        window.txtTime->clear();
+        QVERIFY(window.chkBeforeDawn->isEnabled());
+        QVERIFY(TableRows(window).first().startsWith("Year 2025 / Monday, 15 December 2025"));
+    }
+
     // From the menu to the file: the window opens on the calculator's date (today's when it
     // does not read), saves what the command line writes for the same input, says why a file
     // cannot be written, and prints the default schedule on one page.

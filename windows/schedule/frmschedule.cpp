@@ -5,6 +5,7 @@
 #include "answer.h"
 #include "dialogfont.h"
 #include "observancemodel.h"
+#include "placetime.h"
 #include "windowservices.h"
 
 #include <QCheckBox>
@@ -22,7 +23,9 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimeZone>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -73,6 +76,23 @@ void frmSchedule::createControls()
         QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
     chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
+    txtTime = new QLineEdit(this);
+    txtTime->setObjectName(QStringLiteral("txtTime"));
+    txtTime->setPlaceholderText(QStringLiteral("HH:MM"));
+    cboPlace = new QComboBox(this);
+    cboPlace->setObjectName(QStringLiteral("cboPlace"));
+    // The first place in the system's own time zone, else the first in its country.
+    const QTimeZone system(m_services.SystemTimeZoneId());
+    int inZone = -1, inTerritory = -1;
+    for (const PlaceRow &row : BuiltInPlaces()) {
+        const Place place = PlaceOf(row);
+        if (inZone < 0 && place.zone.id() == system.id())
+            inZone = cboPlace->count();
+        if (inTerritory < 0 && system.isValid() && place.zone.territory() == system.territory())
+            inTerritory = cboPlace->count();
+        cboPlace->addItem(place.name);
+    }
+    cboPlace->setCurrentIndex(inZone >= 0 ? inZone : std::max(inTerritory, 0));
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
@@ -154,6 +174,13 @@ void frmSchedule::createControls()
     form->addRow(Buddy(QStringLiteral("&Name"), txtName), txtName);
     form->addRow(Buddy(QStringLiteral("&Date"), txtDate), dateRow);
     form->addRow(QString(), chkBeforeDawn);
+    auto *timeRow = new QHBoxLayout;
+    timeRow->addWidget(txtTime);
+    timeRow->addWidget(
+        new QLabel(QStringLiteral("( Optional: the roz then goes by sunrise at the place )")));
+    timeRow->addStretch(1);
+    form->addRow(Buddy(QStringLiteral("&Time"), txtTime), timeRow);
+    form->addRow(Buddy(QStringLiteral("P&lace"), cboPlace), cboPlace);
     form->addRow(Buddy(QStringLiteral("&Reckoning"), cboReckoning), cboReckoning);
     form->addRow(Buddy(QStringLiteral("Da&ys"), txtDays), txtDays);
     form->addRow(Buddy(QStringLiteral("&Months"), spnMonths), spnMonths);
@@ -173,12 +200,13 @@ void frmSchedule::createControls()
 
 void frmSchedule::createConnections()
 {
-    for (QLineEdit *field : {txtName, txtDate, txtDays, txtFrom})
+    for (QLineEdit *field : {txtName, txtDate, txtTime, txtDays, txtFrom})
         connect(field, &QLineEdit::textChanged, this, &frmSchedule::Input_Change);
     for (QSpinBox *field : {spnMonths, spnYears, spnRemind})
         connect(field, &QSpinBox::valueChanged, this, &frmSchedule::Input_Change);
     connect(chkBeforeDawn, &QCheckBox::toggled, this, &frmSchedule::Input_Change);
     connect(cboReckoning, &QComboBox::currentIndexChanged, this, &frmSchedule::Input_Change);
+    connect(cboPlace, &QComboBox::currentIndexChanged, this, &frmSchedule::Input_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmSchedule::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSchedule::cmdPrint_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -206,13 +234,25 @@ void frmSchedule::Input_Change()
     question.person = txtName->text();
     const std::optional<std::vector<int>> days = NumberList(txtDays->text(), 1, 36500);
     question.schedule = ScheduleRequest{{}, spnMonths->value(), days.value_or(std::vector<int>{})};
+    // A time puts sunrise at the place in the tick's stead; cleared, the tick is back.
+    const bool timeGiven = !txtTime->text().trimmed().isEmpty();
+    const std::optional<QTime> time = ReadClockTime(txtTime->text());
+    chkBeforeDawn->setEnabled(!timeGiven);
+    if (timeGiven) {
+        question.beforeDawn = false;
+        question.time = time;
+        question.place = PlaceOf(BuiltInPlaces()[cboPlace->currentIndex()]);
+    }
 
     const std::variant<Answer, InputProblem> asked = Ask(question, m_settings);
     const auto *problem = std::get_if<InputProblem>(&asked);
     const auto *answer = std::get_if<Answer>(&asked);
-    lblSummary->setText(answer ? ScheduleSummary(*answer, m_settings) : QString());
+    const bool badTime = !problem && timeGiven && !time;
+    lblSummary->setText(answer && !badTime ? ScheduleSummary(*answer, m_settings) : QString());
     if (problem)
         lblProblem->setText(problem->message);
+    else if (badTime)
+        lblProblem->setText(QStringLiteral("Please Enter the Time as HH:MM, such as 07:30"));
     else if (!days)
         lblProblem->setText(
             QStringLiteral("Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30"));
@@ -220,8 +260,9 @@ void frmSchedule::Input_Change()
         lblProblem->clear();
     markField(txtDate, problem && problem->field == InputProblem::Date);
     markField(txtFrom, problem && problem->field == InputProblem::Year);
-    markField(txtDays, !problem && !days);
-    m_model->SetAnswer(answer && days ? std::optional(*answer) : std::nullopt);
+    markField(txtTime, badTime);
+    markField(txtDays, !problem && !badTime && !days);
+    m_model->SetAnswer(answer && days && !badTime ? std::optional(*answer) : std::nullopt);
     grdObservances->resizeColumnsToContents();
     cmdSave->setEnabled(m_model->CurrentAnswer().has_value());
     cmdPrint->setEnabled(m_model->CurrentAnswer().has_value());

@@ -22,7 +22,8 @@ class WindowServices;
 
 // The schedule of a date's observances: the questions a family answers, the summary of the
 // date, the observances as a table that follows every change, and the calendar file and the
-// printout of them.
+// printout of them. A time of the event at a place reckons by that day's sunrise there
+// instead of the before-dawn tick.
 class frmSchedule : public QDialog
 {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
     QLineEdit *txtDate;
     QLabel *lblFormat;
     QCheckBox *chkBeforeDawn;
+    QLineEdit *txtTime;
+    QComboBox *cboPlace;
     QComboBox *cboReckoning;
     QLineEdit *txtDays;
     QSpinBox *spnMonths;

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The sun of one day at one place, and what dalvane-cli computes for `--time 07:30 --place
+// London DATE 2026`, to set beside the single calculation of bench_walks.cpp.
+#include "answer.h"
+#include "regional.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const CalendarDate kDecember = *CalendarDate::fromYmd(2025, 12, 15);
+
+void Sunrise(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SunOn(kDecember, 51.51, -0.13));
+}
+BENCHMARK(Sunrise)->Unit(benchmark::kMicrosecond);
+
+void CliSunCalculation(benchmark::State &state)
+{
+    const RegionalSettings settings = RegionalSettings::fromLocale(QLocale("en_GB"));
+    const QString year = QStringLiteral("2026");
+    for (auto _ : state) {
+        QString problem;
+        const Place place = *ReadPlace(QStringLiteral("London"), &problem);
+        const std::optional<QTime> time = ReadClockTime(QStringLiteral("07:30"));
+        const CalendarDate entered =
+            *ParseDate(QStringLiteral("15-12-2025"), kDayMonthYear, settings);
+        const std::optional<SunAnswer> sun =
+            SunAnswerFor(place, entered, time, Reckoning::Shahenshahi, settings, &problem);
+        const CalendarDate reckoning = *BeforeDawnShift(entered, sun->beforeSunrise);
+        Answer answer =
+            Calculate(entered, reckoning, Reckoning::Shahenshahi, year, kDayMonthYear, settings);
+        answer.sun = sun;
+        benchmark::DoNotOptimize(answer);
+    }
+}
+BENCHMARK(CliSunCalculation)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "reckonings.h"
+
+#include <cstdint>
+#include <string_view>
+
+// A moment in universal time: seconds since 1 January 1970, 00:00 UT.
+using UtSeconds = std::int64_t;
+
+enum class Daylight
+{
+    RisesAndSets,
+    AlwaysUp,   // polar day: no sunrise and no sunset
+    AlwaysDown, // polar night
+};
+
+// The sun on one day at one place: the upper limb with refraction on the horizon, as almanacs
+// give sunrise and sunset, to the nearest minute. The day is the one around the solar noon
+// nearest to noon local mean time, so a place far east or west of Greenwich gets the events
+// of its own date, not of the UT date. The times hold only with RisesAndSets.
+struct SunDay
+{
+    Daylight daylight;
+    UtSeconds rise;
+    UtSeconds transit; // solar noon
+    UtSeconds set;
+};
+
+// Latitude [-90, 90] north positive, longitude [-180, 180] east positive.
+SunDay SunOn(CalendarDate date, double latitude, double longitude);
+
+// The five watches of the day, with the second watch kept as a second Havan in winter.
+enum class Gah
+{
+    Havan,
+    Rapithwin,
+    SecondHavan,
+    Uziran,
+    Aiwisruthrem,
+    Ushahin,
+};
+
+std::string_view GahName(Gah gah);
+
+// Rapithwin is not kept in the winter mah 8 to 12, on the Gatha days and on Avardad-sal-gah.
+bool KeepsSecondHavan(const ZoroastrianDay &day);
+
+// The Gah of a moment on the local date whose sun is `day` (which rises and sets).
+// `previousTransit` is the solar noon of the day before: solar midnight is twelve hours after
+// it, and a moment before sunrise lies between the two Gah of the night.
+Gah GahAt(UtSeconds moment, const SunDay &day, UtSeconds previousTransit, bool secondHavan);

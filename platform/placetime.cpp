@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "placetime.h"
+
+#include "regional.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+Place PlaceOf(const PlaceRow &row)
+{
+    return {QString::fromUtf8(row.name.data(), qsizetype(row.name.size())), row.latitude,
+            row.longitude, QTimeZone(QByteArray(row.zone.data(), qsizetype(row.zone.size())))};
+}
+
+std::optional<Place> ReadPlace(const QString &text, QString *problem)
+{
+    const QString given = text.trimmed();
+    if (!given.contains(u',')) {
+        const QByteArray name = given.toUtf8();
+        if (const PlaceRow *row = BuiltInPlace(std::string_view(name.constData(), name.size())))
+            return PlaceOf(*row);
+        *problem = QStringLiteral("\"%1\" is no built-in place").arg(given);
+        return std::nullopt;
+    }
+    const QStringList parts = given.split(u',');
+    bool latitudeRead = false, longitudeRead = false;
+    const double latitude = parts.value(0).trimmed().toDouble(&latitudeRead);
+    const double longitude = parts.value(1).trimmed().toDouble(&longitudeRead);
+    if (parts.size() != 3 || !latitudeRead || !longitudeRead || !std::isfinite(latitude) ||
+        !std::isfinite(longitude)) {
+        *problem = QStringLiteral("\"%1\" is not LAT,LON,ZONE (for example "
+                                  "51.51,-0.13,Europe/London)")
+                       .arg(given);
+        return std::nullopt;
+    }
+    if (std::abs(latitude) > 90) {
+        *problem = QStringLiteral("the latitude %1 is out of range: -90 to 90").arg(parts[0]);
+        return std::nullopt;
+    }
+    if (std::abs(longitude) > 180) {
+        *problem = QStringLiteral("the longitude %1 is out of range: -180 to 180").arg(parts[1]);
+        return std::nullopt;
+    }
+    const QByteArray id = parts[2].trimmed().toUtf8();
+    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id)) {
+        *problem = QStringLiteral("the time zone \"%1\" is unknown to this system")
+                       .arg(QString::fromUtf8(id));
+        return std::nullopt;
+    }
+    return Place{given, latitude, longitude, QTimeZone(id)};
+}
+
+std::optional<QTime> ReadClockTime(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2}):([0-9]{2})$"));
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QTime time(match.captured(1).toInt(), match.captured(2).toInt());
+    return time.isValid() ? std::optional(time) : std::nullopt;
+}
+
+UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone)
+{
+    const QDate day = ToQDate(date);
+    const QDateTime local(day, time, zone);
+    if (local.isValid() && local.time() == time)
+        return local.toSecsSinceEpoch();
+    // In the spring gap: the offset in force just before the change.
+    const QDateTime before(day.addDays(-1), time, zone);
+    return QDateTime(day, time, Qt::UTC).toSecsSinceEpoch() - before.offsetFromUtc();
+}
+
+QDateTime LocalTimeOf(UtSeconds moment, const QTimeZone &zone)
+{
+    return QDateTime::fromSecsSinceEpoch(moment, zone);
+}
+
+QString ShortClock(const QDateTime &local)
+{
+    return local.time().toString(QStringLiteral("H:mm"));
+}
+
+QString FullClock(const QDateTime &local)
+{
+    return local.time().toString(QStringLiteral("HH:mm"));
+}

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "places.h"
+#include "sun.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QTime>
+#include <QTimeZone>
+#include <optional>
+
+// A place with its civil time zone as the system knows it.
+struct Place
+{
+    QString name; // the built-in name, or the text given as LAT,LON,ZONE
+    double latitude;
+    double longitude;
+    QTimeZone zone;
+};
+
+Place PlaceOf(const PlaceRow &row);
+
+// A built-in place by name (any case) or "LAT,LON,ZONE" such as "51.51,-0.13,Europe/London".
+// nullopt with `problem` set to what is wrong: no such place, not that form, a latitude or
+// longitude out of range, or a zone the system does not know.
+std::optional<Place> ReadPlace(const QString &text, QString *problem);
+
+// A 24-hour local time "HH:MM" (one-digit hours too); nullopt for anything else.
+std::optional<QTime> ReadClockTime(const QString &text);
+
+// Local civil time at a place to universal time and back, summer time included as the
+// system's time zone data has it. A time that the clocks skip in spring is taken as the
+// moment it names in the time before the change (as a clock not yet put forward reads it).
+UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone);
+QDateTime LocalTimeOf(UtSeconds moment, const QTimeZone &zone);
+
+// "H:MM" as the text line writes a time, "HH:MM" as JSON and the window do.
+QString ShortClock(const QDateTime &local);
+QString FullClock(const QDateTime &local);
