@@ -129,7 +129,7 @@ QString FestivalDayLabel(const FestivalDay &day)
 {
     if (day.dayOf == 1)
         return FestivalName(*day.festival);
-    return QStringLiteral("%1, day %2 of %3")
+    return QStringLiteral("%1, day\u00a0%2\u00a0of\u00a0%3")
         .arg(FestivalName(*day.festival))
         .arg(day.dayOf)
         .arg(day.days);

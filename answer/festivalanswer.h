@@ -40,7 +40,8 @@ QByteArray toJson(const FestivalsAnswer &answer);
 QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp);
 
 QString FestivalName(const Festival &festival);
-// "Muktad", or "Muktad, day 3 of 10" after a festival's first day.
+// "Muktad", or "Muktad, day 3 of 10" after a festival's first day, the day's words kept on one
+// line where the label wraps.
 QString FestivalDayLabel(const FestivalDay &day);
 // "Mah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahenshahi": what a month spans.
 QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calendar);

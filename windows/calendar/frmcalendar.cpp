@@ -206,9 +206,9 @@ void frmCalendar::createControls()
     right->addLayout(day);
     right->addWidget(festivalsLabel);
     right->addWidget(lstFestivals, 1);
-    // The side column keeps the room of most festival lines; a longer one wraps.
-    const int side =
-        fontMetrics().horizontalAdvance(QStringLiteral("00-Sept-0000  Maidyoshahem Gahambar"));
+    // The side column keeps the room of the longest festival line; a larger font wraps it.
+    const int side = fontMetrics().horizontalAdvance(
+        QStringLiteral("00 Sept  Hamaspathmaedem Gahambar, 6 days"));
     lstFestivals->setWordWrap(true);
     lstFestivals->setMinimumWidth(side + 2 * lstFestivals->frameWidth() +
                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
@@ -260,7 +260,8 @@ void frmCalendar::showMonth()
     lstFestivals->clear();
     const QDate first(month.year, month.month, 1);
     for (const FestivalOccurrence &o : FestivalsOfMonth(month, reckoning)) {
-        QString line = FormatDate(o.first, QStringLiteral("dd-mmm-yyyy"), m_settings) +
+        // The day and month say enough beside the month shown, and keep the lines short.
+        QString line = m_settings.locale.toString(ToQDate(o.first), QStringLiteral("d MMM")) +
                        QStringLiteral("  ") + FestivalName(*o.festival);
         if (o.days > 1)
             line += QStringLiteral(", %1 days").arg(o.days);
