@@ -208,10 +208,11 @@ QStringList TableRows(const frmSchedule &window)
 // The Calendar window from the menu at Text1's date (today, 21 August 2001, when it reads as no
 // date): the locale, Text1 and the reckoning chosen, then the day selected, the first weekday
 // shown, a few cells' day and painted roz, and where Save Festivals writes a year's festivals
-// ("ok": a scratch folder) with a text of the file or the warning shown.
+// ("ok": a scratch folder) with a text of the file or the warning shown; last the date the
+// Schedule window opens at from the selected day.
 const char kCalendar[] =
-    R"(day first | en_GB | 20-08-2025 | 0 | 2025-08-20 | 1 | 1:22 14:35 15:1 31:17 | ok | UID:festival-navroz-1395-shahenshahi@dalvane.example.org
-no date, month first, Fasli | en_US |  | 2 | 2001-08-21 | 7 | 1:14 21:4 | /nonexistent/x.ics | The calendar file /nonexistent/x.ics cannot be written: No such file or directory)";
+    R"(day first | en_GB | 20-08-2025 | 0 | 2025-08-20 | 1 | 1:22 14:35 15:1 31:17 | ok | UID:festival-navroz-1395-shahenshahi@dalvane.example.org | 20/08/2025
+no date, month first, Fasli | en_US |  | 2 | 2001-08-21 | 7 | 1:14 21:4 | /nonexistent/x.ics | The calendar file /nonexistent/x.ics cannot be written: No such file or directory | 08/21/2001)";
 
 // The PATH, with "/" standing for a scratch folder holding a/kinfocenter, b/hardinfo,
 // c/hardinfo, d/hardinfo (not executable), bin/hardinfo and hardinfo, and the program found.
@@ -571,7 +572,12 @@ private slots:
         w->Text1->setText(f[1]);
         QTemporaryDir dir;
         w.services.savePath = f[6] == u"ok" ? dir.filePath("festivals.ics") : f[6];
+        QString scheduled;
         w.services.onModal = [&] {
+            if (auto *schedule = qobject_cast<frmSchedule *>(w.services.modal.last())) {
+                scheduled = schedule->txtDate->text();
+                return;
+            }
             if (auto *years = qobject_cast<FestivalYearsDialog *>(w.services.modal.last())) {
                 years->spnYears->setValue(1);
                 years->accept();
@@ -592,8 +598,10 @@ private slots:
             for (const QString &cell : f[5].split(u' '))
                 QVERIFY2(cells.contains(cell), qPrintable(cell + " in " + cells.join(u' ')));
             calendar->cmdSaveFestivals->click();
+            calendar->cmdSchedule->click();
         };
         w->mnuCalendar->trigger();
+        QCOMPARE(scheduled, f[8]);
         QFile saved(w.services.savePath);
         QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(f[7].toUtf8()),
                  f[6] == u"ok");
