@@ -4,8 +4,10 @@
 // dalvane-cli: the roz calculator for terminals and scripts. It reads the same regional settings
 // and gives the same answers and the same messages as the window; `schedule` lists a family's
 // observances of a date and writes them as a calendar to import; `places` lists the places
-// --place knows.
+// --place knows; `festivals`, `month` and `calendar` give the year's festivals, a month with its
+// roz and a wall calendar.
 #include "answer.h"
+#include "festivalcommands.h"
 #include "regional.h"
 #include "suncommands.h"
 
@@ -44,6 +46,8 @@ std::optional<int> numberIn(const QString &text, int low, int high)
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = RunFestivalCommand(argc, argv))
+        return *status;
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dalvane-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(DALVANE_VERSION));

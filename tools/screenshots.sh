@@ -7,7 +7,8 @@
 # in 2005, with a later date in 2027 for the long month names), with a target year that cannot
 # be calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
 # Help and About windows open; under en_GB, and the example under en_US and de_DE too; the
-# Schedule of Observances of the example under en_GB and en_US, also with a time before sunrise.
+# Schedule of Observances of the example under en_GB and en_US, also with a time before sunrise,
+# and the Calendar at the example's month.
 # The pictures land in shots/, named after the resolution, the locale and the step.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
@@ -87,6 +88,12 @@ session() {
         xdotool type --delay 30 '5:30'
         sleep 1
         import -window root "$name-schedule-sunrise.png"
+        xdotool key Escape
+        sleep 1
+        # The Calendar at the example's month (Pateti and Navroz of 2001); Esc closes it.
+        xdotool key alt+o c
+        sleep 1.5
+        import -window root "$name-calendar.png"
         xdotool key Escape
         sleep 1
     fi

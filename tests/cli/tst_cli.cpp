@@ -3,6 +3,7 @@
 // The built dalvane-cli run as a user runs it; a calendar it writes is read back by libical.
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <libical/ical.h>
 
@@ -40,6 +41,38 @@ QStringList Events(const QByteArray &text)
     }
     icalcomponent_free(calendar);
     return events;
+}
+
+// A festival calendar's events: UID, start and end dates, summary and description.
+QStringList FestivalEvents(const QByteArray &text)
+{
+    QStringList events;
+    icalcomponent *calendar = icalparser_parse_string(text.constData());
+    for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        events << QStringList{icalcomponent_get_uid(event),
+                              icaltime_as_ical_string(icalcomponent_get_dtstart(event)),
+                              icaltime_as_ical_string(icalcomponent_get_dtend(event)),
+                              icalcomponent_get_summary(event),
+                              icalcomponent_get_description(event)}
+                      .join(u'|');
+    icalcomponent_free(calendar);
+    return events;
+}
+
+// A PDF's page count, then its first page's text as pdftotext reads it.
+QString PdfText(const QString &path)
+{
+    QProcess info, text;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    text.start(QStringLiteral("pdftotext"), {"-raw", "-f", "1", "-l", "1", path, "-"});
+    info.waitForFinished();
+    text.waitForFinished();
+    const QString pages = QString::fromUtf8(info.readAllStandardOutput())
+                              .section(QStringLiteral("Pages:"), 1)
+                              .section(u'\n', 0, 0)
+                              .trimmed();
+    return pages + QStringLiteral(" pages\n") + QString::fromUtf8(text.readAllStandardOutput());
 }
 
 } // namespace
@@ -119,6 +152,38 @@ void TestCli::runs_data()
          "0||[{\"latitude\":18.96,\"longitude\":72.82,\"name\":\"Mumbai..."},
         {"calendar file not writable", "C", "schedule --ics /nonexistent/out.ics 20-08-2001",
          "1|dalvane-cli: cannot write /nonexistent/out.ics: No such file or directory\n|"},
+        {"festivals", "en_GB.UTF-8", "festivals --from 2025 --years 1",
+         "0||Shahenshahi\nDate          Weekday  Festival                  Days  Roz  Mah       "
+         "     YZ\n15-Jan-2025   Wed      Shehrevar Jashan          1     4    Shehrevar     "
+         " 1394\n..."},
+        {"festivals in JSON", "C", "festivals --calendar fasli --from 2024 --json",
+         "0||{\"calendar\":\"fasli\",\"festivals\":[{\"date\":\"2024-01-07\",\"days\":1,\"mah\""
+         ":10,\"name\":\"Dae Jashan\",\"roz\":23,\"yz_year\":1393},{\"date\":\"2024-01-16\",\"da"
+         "ys\":1,\"mah\":11,\"name\":\"Bahman Jashan\",\"roz\":2,\"yz_year\":1393},{\"date\":\"20"
+         "24-02-18\",\"days\":1,\"mah\":12,\"name\":\"Aspandarmad Jashan\",\"roz\":5,\"yz_year\""
+         ":1393},{\"date\":\"2024-03-10\",\"days\":11,\"mah\":12,\"name\":\"Muktad\",\"roz\":2"
+         "6,\"yz_year\":1393},{\"date\":\"2024-03-15\",\"days\":6,\"mah\":null,\"name\":\"Hama"
+         "spathmaedem Gahambar\",\"roz\":31,\"yz_year\":1393},{\"date\":\"2024-03-20\",\"days\""
+         ":1,\"mah\":null,\"name\":\"Pateti\",\"roz\":36,\"yz_year\":1393},{\"date\":\"2024-03-"
+         "21\",\"days\":1,\"mah\":1,\"name\":\"Navroz\",\"roz\":1,\"yz_year\":1394}..."},
+        {"festivals calendar file", "C", "festivals --calendar kadmi --from 2025 --ics -",
+         "0||festival-paitishahem-gahambar-1394-kadmi@dalvane.example.org|20250107|20250112|Paiti"
+         "shahem Gahambar|Paitishahem Gahambar: 5 days from roz 26 AASHTAAD, Mah Shehrevar, YZ 139"
+         "4, in the Kadmi reckoning.\n..."},
+        {"month", "en_GB.UTF-8", "month 2025-08",
+         "0||       August 2025\nMah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahensha"
+         "hi\n     Mo Tu We Th Fr Sa Su\nday               1  2  3\nroz              22 23 24\nd"
+         "ay   4  5  6  7  8  9 10\nroz  25 26 27 28 29 30 31\nday  11 12 13 14 15 16 17\nroz  3"
+         "2 33 34 35  1  2  3\nday  18 19 20 21 22 23 24\nroz   4  5  6  7  8  9 10\nday  25 2"
+         "6 27 28 29 30 31\nroz  11 12 13 14 15 16 17\n\n05-Aug-2025  Tue  Muktad              "
+         "      10 days, to 14-Aug-2025\n10-Aug-2025  Sun  Hamaspathmaedem Gahambar  5 days, to 1"
+         "4-Aug-2025\n14-Aug-2025  Thu  Pateti\n15-Aug-2025  Fri  Navroz\n20-Aug-2025  Wed  Kho"
+         "rdad Sal\n"},
+        {"wall calendar", "en_US.UTF-8", "calendar --from 2025-08 --months 2 --pdf OUT.pdf",
+         "0|||2 pages\nAugust 2025 Mah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahens"
+         "hahi\nSunday Monday Tuesday Wednesday Thursday Friday Saturday\n1\n22 GOVAAD\n..."},
+        {"wall calendar not writable", "C", "calendar --pdf /nonexistent/out.pdf",
+         "1|dalvane-cli: cannot write /nonexistent/out.pdf: No such file or directory\n|"},
     };
     for (const auto &row : rows)
         QTest::newRow(row.name) << row.locale << row.arguments << row.expected;
@@ -129,21 +194,55 @@ void TestCli::runs()
     QFETCH(QString, locale);
     QFETCH(QString, arguments);
     QFETCH(QString, expected);
-    QString run = RunCli(locale, arguments);
+    const QTemporaryDir directory;
+    const QString pdf = directory.filePath(QStringLiteral("out.pdf"));
+    QString run = RunCli(locale, QString(arguments).replace(QStringLiteral("OUT.pdf"), pdf));
     if (run.contains(u"|BEGIN:VCALENDAR")) // read back by libical
-        run = run.section(u'|', 0, 1) + u'|' + Events(run.section(u'|', 2).toUtf8()).join(u'\n');
+        run = run.section(u'|', 0, 1) + u'|' +
+              (arguments.startsWith(u"festivals") ? FestivalEvents
+                                                  : Events)(run.section(u'|', 2).toUtf8())
+                  .join(u'\n');
+    if (arguments.contains(u"OUT.pdf"))
+        run += u'|' + PdfText(pdf);
     QCOMPARE(expected.endsWith(u"...") ? run.left(expected.size() - 3) + "..." : run, expected);
 }
 
 void TestCli::badUsage_data()
 {
     QTest::addColumn<QString>("arguments");
-    for (const char *arguments :
-         {"", "x 2005 2006", "--tomorrow", "--order dym x", "--order", "--today x 1", "--years 5 x",
-          "--calendar julian x", "schedule", "schedule x 2005", "schedule --years 0 x",
-          "schedule --years 1001 x", "schedule --months x x", "schedule --months 121 x",
-          "schedule --days 4,x x", "schedule --days 36501 x", "schedule --remind -1 x",
-          "schedule --json --ics - x"})
+    for (const char *arguments : {"",
+                                  "x 2005 2006",
+                                  "--tomorrow",
+                                  "--order dym x",
+                                  "--order",
+                                  "--today x 1",
+                                  "--years 5 x",
+                                  "--calendar julian x",
+                                  "schedule",
+                                  "schedule x 2005",
+                                  "schedule --years 0 x",
+                                  "schedule --years 1001 x",
+                                  "schedule --months x x",
+                                  "schedule --months 121 x",
+                                  "schedule --days 4,x x",
+                                  "schedule --days 36501 x",
+                                  "schedule --remind -1 x",
+                                  "schedule --json --ics - x",
+                                  "festivals --calendar julian",
+                                  "festivals --years 0",
+                                  "festivals --years 1001",
+                                  "festivals --from 99",
+                                  "festivals --from 2025x",
+                                  "festivals --json --ics -",
+                                  "festivals 2025",
+                                  "month 2025-13",
+                                  "month 2025-8",
+                                  "month 2025-08 2025-09",
+                                  "month --calendar x",
+                                  "calendar",
+                                  "calendar --months 25 --pdf -",
+                                  "calendar --from 2025/08 --pdf -",
+                                  "calendar --from 9999-12 --months 2 --pdf -"})
         QTest::newRow(*arguments ? arguments : "nothing") << QString::fromLatin1(arguments);
     for (const char *arguments :
          {"--time 7:30 x", "--before-dawn --time 7:30 --place Pune x", "--place Atlantis x",

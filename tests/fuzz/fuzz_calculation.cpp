@@ -3,13 +3,15 @@
 //
 // Input: one byte choosing the regional setting, the date order and the before-dawn flag, then
 // the date text, a newline and the year text (UTF-8). Everything the window does with them
-// runs, and what must hold of its answers is checked against plain day arithmetic.
+// runs, and what must hold of its answers is checked against plain day arithmetic. The same two
+// texts are also read as the festival commands read a month (YYYY-MM) and a number.
 //
 // With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
 // With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun).
 #include "answer.h"
 #include "civiloracle.h"
+#include "festivalanswer.h"
 #include "regional.h"
 #include "roz.h"
 
@@ -61,6 +63,36 @@ void Require(bool condition, const char *property, const Case &c)
         property, qPrintable(c.date), qPrintable(c.year), qPrintable(c.settings.locale.name()),
         c.order, c.beforeDawn ? ", before dawn" : "");
     std::abort();
+}
+
+// The festival commands' texts: a month read is the month written, every day of it carries the
+// roz its date has, and a number read lies in its range and is the number written.
+void FestivalTexts(const QString &monthText, const QString &numberText, const Case &c)
+{
+    if (const std::optional<YearMonth> month = ParseYearMonth(monthText)) {
+        Require(QStringLiteral("%1-%2")
+                        .arg(month->year, 4, 10, QChar(u'0'))
+                        .arg(month->month, 2, 10, QChar(u'0')) == monthText,
+                "a month reads as written", c);
+        const Reckoning reckoning = static_cast<Reckoning>(monthText.size() % 3);
+        for (const DayCell &cell : MonthCells(month->year, month->month, reckoning)) {
+            const ZoroastrianDay day = ZoroastrianDayOf(cell.date, reckoning);
+            Require(cell.day.roz == day.roz && cell.day.mah == day.mah &&
+                        cell.date.month() == month->month,
+                    "a month's cells carry their roz", c);
+        }
+        (void)MonthText(*month, reckoning, c.settings);
+        if (const std::optional<int> n = ParseNumberIn(numberText, -120000, 120000)) {
+            const std::optional<YearMonth> moved = AddMonths(*month, *n);
+            Require(!moved || (AddMonths(*moved, -*n)->year == month->year &&
+                               AddMonths(*moved, -*n)->month == month->month),
+                    "months moved there and back", c);
+        }
+    }
+    if (const std::optional<int> number = ParseNumberIn(numberText, 1, 1000))
+        Require(*number >= 1 && *number <= 1000 &&
+                    QString::number(*number).rightJustified(numberText.size(), u'0') == numberText,
+                "a number read is in its range and as written", c);
 }
 
 // The sun's part: the place text, the time text and an ISO date, a line each, as --place,
@@ -157,6 +189,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString yearText = newline < 0 ? QStringLiteral("2005") : input.mid(newline + 1);
 
     const Case c{dateText, yearText, settings, order, beforeDawn};
+    FestivalTexts(dateText, yearText, c);
     const std::optional<CalendarDate> entered = ParseDate(dateText, order, settings);
     Require(IsDate(dateText, order, settings) == entered.has_value(), "is-date agrees with parse",
             c);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ellreg.h"
 #include "frmabout.h"
+#include "frmcalendar.h"
 #include "frmdalvane.h"
 #include "frmhelp.h"
 #include "frmschedule.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPaintEngine>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -69,6 +71,34 @@ bool Fits(QLineEdit *box)
     box->setCursorPosition(0);
     return end - start == box->fontMetrics().horizontalAdvance(box->text());
 }
+
+// Records every text painted on it, in order: what a window shows, read as a screen reader
+// cannot read a calendar's cells.
+class TextRecorder : public QPaintDevice, QPaintEngine
+{
+public:
+    explicit TextRecorder(QSize size) : m_size(size) {}
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
+    Type type() const override { return User; }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        return metric == PdmWidth                    ? m_size.width()
+               : metric == PdmHeight                 ? m_size.height()
+               : metric == PdmDepth                  ? 32
+               : metric == PdmDevicePixelRatioScaled ? 65536
+                                                     : 96;
+    }
+    QStringList texts;
+
+private:
+    QSize m_size;
+};
 
 // Start-up, and a command on a window whose results read "old", with Cancel disabled and the
 // focus in the year field: the locale, the command, Text1, Text5 and the tick set before, then
@@ -134,12 +164,13 @@ neither value | - | - | - | - | - | 1
 the folder lacks the file | - | C:\MSInfo | C:\MSInfo\msinfo.exe | - | - | 1
 the program does not start | C:\Broken.exe | - | - | - | C:\Broken.exe | 1)";
 
-// The Help, About and Schedule commands: the remark while the window shows, its title, its
-// owner and the start of a text it shows.
+// The Help, About, Schedule and Calendar commands: the remark while the window shows, its title,
+// its owner and the start of a text it shows.
 const char kSecondary[] =
     R"(mnuContents | Didn't I tell you Help was avaliable? | Dalvane Help | none | Dalvane version 2.0.2
 nmuAbout | What do you think? Email me at dalvane@example.org | About Dalvane | main window | Dalvane v2.0.2
-mnuSchedule | Here are all the days to keep for that date...Dikraaa ! | Schedule of Observances | main window | ( In the Format dd-mm-yyyy ))";
+mnuSchedule | Here are all the days to keep for that date...Dikraaa ! | Schedule of Observances | main window | ( In the Format dd-mm-yyyy )
+mnuCalendar | Here is the month of that date, every day with its roz ! | Dalvane Calendar | main window | Mah Shehrevar, Meher; YZ 1340)";
 
 // The Schedule window's table for its inputs (locale, date, tick, reckoning, days, months,
 // years from, for): the summary, the number of rows, and the first and last rows in date order.
@@ -173,6 +204,15 @@ QStringList TableRows(const frmSchedule &window)
     }
     return rows;
 }
+
+// The Calendar window from the menu at Text1's date (today, 21 August 2001, when it reads as no
+// date): the locale, Text1 and the reckoning chosen, then the day selected, the first weekday
+// shown, a few cells' day and painted roz, and where Save Festivals writes a year's festivals
+// ("ok": a scratch folder) with a text of the file or the warning shown; last the date the
+// Schedule window opens at from the selected day.
+const char kCalendar[] =
+    R"(day first | en_GB | 20-08-2025 | 0 | 2025-08-20 | 1 | 1:22 14:35 15:1 31:17 | ok | UID:festival-navroz-1395-shahenshahi@dalvane.example.org | 20/08/2025
+no date, month first, Fasli | en_US |  | 2 | 2001-08-21 | 7 | 1:14 21:4 | /nonexistent/x.ics | The calendar file /nonexistent/x.ics cannot be written: No such file or directory | 08/21/2001)";
 
 // The PATH, with "/" standing for a scratch folder holding a/kinfocenter, b/hardinfo,
 // c/hardinfo, d/hardinfo (not executable), bin/hardinfo and hardinfo, and the program found.
@@ -522,6 +562,50 @@ private slots:
         QCOMPARE(services.messages.join(""), f[5] == u"1" ? kUnavailable : "");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!window.isVisible());
+    }
+
+    void calendarWindow_data() { AddRows(kCalendar); }
+    void calendarWindow()
+    {
+        const QStringList f = Fields();
+        Window w(f[0]);
+        w->Text1->setText(f[1]);
+        QTemporaryDir dir;
+        w.services.savePath = f[6] == u"ok" ? dir.filePath("festivals.ics") : f[6];
+        QString scheduled;
+        w.services.onModal = [&] {
+            if (auto *schedule = qobject_cast<frmSchedule *>(w.services.modal.last())) {
+                scheduled = schedule->txtDate->text();
+                return;
+            }
+            if (auto *years = qobject_cast<FestivalYearsDialog *>(w.services.modal.last())) {
+                years->spnYears->setValue(1);
+                years->accept();
+                return;
+            }
+            auto *calendar = static_cast<frmCalendar *>(w.services.modal.last());
+            calendar->cboReckoning->setCurrentIndex(f[2].toInt());
+            calendar->show();
+            QVERIFY(QTest::qWaitForWindowExposed(calendar));
+            QCOMPARE(calendar->calMonth->selectedDate().toString(Qt::ISODate), f[3]);
+            QCOMPARE(int(calendar->calMonth->firstDayOfWeek()), f[4].toInt());
+            TextRecorder painted(calendar->calMonth->size());
+            calendar->calMonth->render(&painted);
+            // Each cell paints its day, then its roz with or without the name.
+            QStringList cells;
+            for (qsizetype i = 0; i + 1 < painted.texts.size(); ++i)
+                cells << painted.texts[i] + u':' + painted.texts[i + 1].section(u' ', 0, 0);
+            for (const QString &cell : f[5].split(u' '))
+                QVERIFY2(cells.contains(cell), qPrintable(cell + " in " + cells.join(u' ')));
+            calendar->cmdSaveFestivals->click();
+            calendar->cmdSchedule->click();
+        };
+        w->mnuCalendar->trigger();
+        QCOMPARE(scheduled, f[8]);
+        QFile saved(w.services.savePath);
+        QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(f[7].toUtf8()),
+                 f[6] == u"ok");
+        QCOMPARE(w.services.warnings.join(u'|'), f[6] == u"ok" ? "" : f[7]);
     }
 
     // The stand-in registry: the first system-information program in an absolute PATH folder.

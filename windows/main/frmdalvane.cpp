@@ -6,6 +6,7 @@
 #include "dialogfont.h"
 #include "ellreg.h"
 #include "frmabout.h"
+#include "frmcalendar.h"
 #include "frmhelp.h"
 #include "frmschedule.h"
 #include "roz.h"
@@ -230,7 +231,9 @@ void frmDalvane::createMenus()
     mnuObservances->setObjectName(QStringLiteral("mnuObservances"));
     mnuSchedule = new QAction(QStringLiteral("&Schedule of Observances..."), this);
     mnuSchedule->setObjectName(QStringLiteral("mnuSchedule"));
-    mnuObservances->addAction(mnuSchedule);
+    mnuCalendar = new QAction(QStringLiteral("&Calendar..."), this);
+    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    mnuObservances->addActions({mnuSchedule, mnuCalendar});
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -261,6 +264,7 @@ void frmDalvane::createConnections()
     connect(mnuCancel, &QAction::triggered, this, &frmDalvane::mnuCancel_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDalvane::mnuExit_Click);
     connect(mnuSchedule, &QAction::triggered, this, &frmDalvane::mnuSchedule_Click);
+    connect(mnuCalendar, &QAction::triggered, this, &frmDalvane::mnuCalendar_Click);
     connect(mnuContents, &QAction::triggered, this, &frmDalvane::mnuContents_Click);
     connect(nmuAbout, &QAction::triggered, this, &frmDalvane::nmuAbout_Click);
     Text1->installEventFilter(this);
@@ -540,6 +544,25 @@ void frmDalvane::OpenSchedule(CalendarDate date, bool beforeDawn)
         m_schedule = std::make_unique<frmSchedule>(m_services, m_settings, EllReg::DateOrder, this);
     m_schedule->SetDate(date, beforeDawn);
     m_services.ShowModal(m_schedule.get());
+}
+
+// The month of the typed date, read as the schedule reads it; this month when it does not read.
+void frmDalvane::mnuCalendar_Click()
+{
+    const std::optional<CalendarDate> entered =
+        ParseDate(TrimBlanks(Text1->text()), EllReg::DateOrder, m_settings);
+    setTalk(entered ? QStringLiteral("Here is the month of that date, every day with its roz !")
+                    : QStringLiteral("I can't read that date, so here is this month !"));
+    if (!m_calendar) {
+        m_calendar = std::make_unique<frmCalendar>(m_services, m_settings, this);
+        // A day's schedule opens over the calendar, which stays open beneath it.
+        connect(m_calendar.get(), &frmCalendar::ScheduleAsked, this, [this](QDate date) {
+            if (const std::optional<CalendarDate> day = FromQDate(date))
+                OpenSchedule(*day, false);
+        });
+    }
+    m_calendar->ShowDate(entered.value_or(m_services.Today()));
+    m_services.ShowModal(m_calendar.get());
 }
 
 void frmDalvane::mnuContents_Click()

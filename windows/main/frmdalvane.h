@@ -21,6 +21,7 @@ class Registry;
 class WindowServices;
 class frmAbout;
 class frmHelp;
+class frmCalendar;
 class frmSchedule;
 
 // The calculator window: the date and year fields, the result sentence, the four buttons, the
@@ -43,6 +44,7 @@ public:
     frmHelp *HelpWindow() const { return m_help.get(); }
     frmAbout *AboutWindow() const { return m_about.get(); }
     frmSchedule *ScheduleWindow() const { return m_schedule.get(); }
+    frmCalendar *CalendarWindow() const { return m_calendar.get(); }
 
     // The Schedule of Observances for a date, created on first use and shown modally.
     void OpenSchedule(CalendarDate date, bool beforeDawn);
@@ -86,6 +88,7 @@ public:
     QAction *mnuExit;
     QMenu *mnuObservances;
     QAction *mnuSchedule;
+    QAction *mnuCalendar;
     QMenu *mnuHelp;
     QAction *mnuContents;
     QAction *mnuSep1;
@@ -103,6 +106,7 @@ public:
     void Command4_Click();
     void mnuToday_Click();
     void mnuSchedule_Click();
+    void mnuCalendar_Click();
     void mnuContents_Click();
     void nmuAbout_Click();
     void Label2_DblClick();
@@ -154,4 +158,5 @@ private:
     std::unique_ptr<frmHelp> m_help;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmSchedule> m_schedule;
+    std::unique_ptr<frmCalendar> m_calendar;
 };

@@ -1,0 +1,288 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "festivalanswer.h"
+
+#include "addresses.h"
+#include "answer.h"
+#include "regional.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QUrl>
+#include <algorithm>
+#include <libical/ical.h>
+#include <memory>
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString isoDate(CalendarDate date)
+{
+    return ToQDate(date).toString(Qt::ISODate);
+}
+
+QString shortDate(CalendarDate date, const RegionalSettings &settings)
+{
+    return FormatDate(date, QStringLiteral("dd-mmm-yyyy"), settings);
+}
+
+QString weekday(CalendarDate date, const RegionalSettings &settings)
+{
+    return settings.locale.dayName(ToQDate(date).dayOfWeek(), QLocale::ShortFormat);
+}
+
+QString reckoningName(Reckoning calendar)
+{
+    QString name = CalendarName(calendar);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+QString mahText(const ZoroastrianDay &day)
+{
+    return day.mah != 0 ? fromView(MahName(day.mah)) : QStringLiteral("-");
+}
+
+CalendarDate lastDay(const FestivalOccurrence &o)
+{
+    CalendarDate day = o.first;
+    for (int n = 1; n < o.days && day < CalendarDate::last(); ++n)
+        day = day.nextDay();
+    return day;
+}
+
+// Columns two blanks apart, each as wide as its widest entry.
+QString table(const std::vector<QStringList> &rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList &row : rows) {
+        widths.resize(std::max(widths.size(), size_t(row.size())));
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            line += row[i].leftJustified(widths[i] + 2);
+        text += line.trimmed() + u'\n';
+    }
+    return text;
+}
+
+icaltimetype icalDate(CalendarDate date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year();
+    time.month = date.month();
+    time.day = date.day();
+    return time;
+}
+
+} // namespace
+
+std::optional<YearMonth> ParseYearMonth(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})")));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const YearMonth month{match.captured(1).toInt(), match.captured(2).toInt()};
+    if (!CalendarDate::fromYmd(month.year, month.month, 1))
+        return std::nullopt;
+    return month;
+}
+
+std::optional<int> ParseNumberIn(const QString &text, int low, int high)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,9}")));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    const int value = text.toInt();
+    return value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<YearMonth> AddMonths(YearMonth month, int count)
+{
+    const long index = long(month.year) * 12 + month.month - 1 + count;
+    const YearMonth result{int(index / 12), int(index % 12) + 1};
+    if (index < 0 || !CalendarDate::fromYmd(result.year, result.month, 1))
+        return std::nullopt;
+    return result;
+}
+
+QString FestivalName(const Festival &festival)
+{
+    return fromView(festival.name);
+}
+
+QString FestivalDayLabel(const FestivalDay &day)
+{
+    if (day.dayOf == 1)
+        return FestivalName(*day.festival);
+    return QStringLiteral("%1, day\u00a0%2\u00a0of\u00a0%3")
+        .arg(FestivalName(*day.festival))
+        .arg(day.dayOf)
+        .arg(day.days);
+}
+
+QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calendar)
+{
+    QStringList mahs, years;
+    for (const DayCell &cell : cells) {
+        const QString mah =
+            cell.day.mah != 0 ? fromView(MahName(cell.day.mah)) : QStringLiteral("Gatha days");
+        if (mahs.isEmpty() || mahs.last() != mah)
+            mahs << mah;
+        const QString year = QString::number(cell.day.yzYear);
+        if (!years.contains(year))
+            years << year;
+    }
+    return QStringLiteral("Mah %1; YZ %2; %3")
+        .arg(mahs.join(QStringLiteral(", ")), years.join(QStringLiteral(", ")),
+             reckoningName(calendar));
+}
+
+QString BeginningMark(const DayCell &cell)
+{
+    if (cell.yearBegins)
+        return QStringLiteral("YZ %1 begins").arg(cell.day.yzYear);
+    if (!cell.mahBegins)
+        return {};
+    return cell.day.mah != 0 ? QStringLiteral("Mah %1 begins").arg(fromView(MahName(cell.day.mah)))
+                             : QStringLiteral("Gatha days begin");
+}
+
+std::vector<FestivalOccurrence> FestivalsOfMonth(YearMonth month, Reckoning calendar)
+{
+    // The longest festival, Muktad, may have begun in the month before.
+    std::vector<FestivalOccurrence> found = FestivalsBeginningIn(
+        month.month == 1 ? month.year - 1 : month.year, month.month == 1 ? 2 : 1, calendar);
+    const CalendarDate first = *CalendarDate::fromYmd(month.year, month.month, 1);
+    const CalendarDate last = *CalendarDate::fromYmd(
+        month.year, month.month, CalendarDate::daysInMonth(month.year, month.month));
+    std::erase_if(
+        found, [&](const FestivalOccurrence &o) { return o.first > last || lastDay(o) < first; });
+    return found;
+}
+
+QString toText(const FestivalsAnswer &answer, const RegionalSettings &settings)
+{
+    std::vector<QStringList> rows = {{"Date", "Weekday", "Festival", "Days", "Roz", "Mah", "YZ"}};
+    for (const FestivalOccurrence &o : answer.festivals)
+        rows.push_back({shortDate(o.first, settings), weekday(o.first, settings),
+                        FestivalName(*o.festival), QString::number(o.days),
+                        QString::number(o.day.roz), mahText(o.day), QString::number(o.day.yzYear)});
+    return reckoningName(answer.calendar) + u'\n' + table(rows);
+}
+
+QByteArray toJson(const FestivalsAnswer &answer)
+{
+    QJsonArray list;
+    for (const FestivalOccurrence &o : answer.festivals)
+        list.append(QJsonObject{{"name", FestivalName(*o.festival)},
+                                {"date", isoDate(o.first)},
+                                {"days", o.days},
+                                {"roz", o.day.roz},
+                                {"mah", o.day.mah != 0 ? QJsonValue(o.day.mah) : QJsonValue()},
+                                {"yz_year", o.day.yzYear}});
+    const QJsonObject object{{"calendar", CalendarName(answer.calendar)}, {"festivals", list}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
+{
+    const std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> calendar(
+        icalcomponent_new_vcalendar(), &icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Dalvane//dalvane-cli//EN"));
+    const icaltimetype dtstamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
+                                                               icaltimezone_get_utc_timezone());
+    const QString host = QUrl(kWebAddress).host();
+    for (const FestivalOccurrence &o : answer.festivals) {
+        icalcomponent *event = icalcomponent_new_vevent();
+        // A festival falls once in a YZ year of its reckoning, even where a 365-day year
+        // brings it twice into one Gregorian year; Jamshedi Navroz, by the Gregorian date, at
+        // most once in a YZ year too.
+        const QString uid = QStringLiteral("festival-%1-%2-%3@%4")
+                                .arg(fromView(o.festival->key))
+                                .arg(o.day.yzYear)
+                                .arg(CalendarName(answer.calendar), host);
+        icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
+        const icaltimetype start = icalDate(o.first);
+        icalcomponent_add_property(event, icalproperty_new_dtstart(start));
+        icalcomponent_add_property(event, icalproperty_new_dtend(icaltime_add(
+                                              start, icaldurationtype_from_int(86400 * o.days))));
+        const QString name = FestivalName(*o.festival);
+        icalcomponent_add_property(event, icalproperty_new_summary(name.toUtf8().constData()));
+        const QString description =
+            QStringLiteral("%1: %2 %3 from roz %4 %5, %6, YZ %7, in the %8 reckoning.")
+                .arg(name)
+                .arg(o.days)
+                .arg(o.days == 1 ? QStringLiteral("day") : QStringLiteral("days"))
+                .arg(o.day.roz)
+                .arg(fromView(RozRowOf(o.day.roz).name),
+                     o.day.mah != 0 ? QStringLiteral("Mah ") + fromView(MahName(o.day.mah))
+                                    : QStringLiteral("no mah"))
+                .arg(o.day.yzYear)
+                .arg(reckoningName(answer.calendar));
+        icalcomponent_add_property(event,
+                                   icalproperty_new_description(description.toUtf8().constData()));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(calendar.get(), event);
+    }
+    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+}
+
+QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings)
+{
+    const std::vector<DayCell> cells = MonthCells(month.year, month.month, calendar);
+    const int firstDay = int(settings.locale.firstDayOfWeek()); // [1, 7], Monday 1
+    const int lead = (ToQDate(cells.front().date).dayOfWeek() - firstDay + 7) % 7; // [0, 6]
+    QString weekdays = QStringLiteral("    ");
+    for (int i = 0; i < 7; ++i)
+        weekdays += u' ' + settings.locale.dayName((firstDay - 1 + i) % 7 + 1, QLocale::ShortFormat)
+                               .left(2)
+                               .rightJustified(2);
+    const QString title =
+        settings.locale.standaloneMonthName(month.month) + u' ' + QString::number(month.year);
+    const qsizetype width = weekdays.size();
+    QString text = QString(std::max<qsizetype>(0, (width - title.size()) / 2), u' ') + title +
+                   u'\n' + MonthReckoningHeading(cells, calendar) + u'\n' + weekdays + u'\n';
+    const int total = lead + int(cells.size());
+    for (int row = 0; row * 7 < total; ++row) {
+        QString days = QStringLiteral("day "), roz = QStringLiteral("roz ");
+        for (int column = 0; column < 7 && row * 7 + column < total; ++column) {
+            const int i = row * 7 + column - lead;
+            days += i < 0 ? QStringLiteral("   ")
+                          : QStringLiteral(" %1").arg(cells[size_t(i)].date.day(), 2);
+            roz += i < 0 ? QStringLiteral("   ")
+                         : QStringLiteral(" %1").arg(cells[size_t(i)].day.roz, 2);
+        }
+        text += days + u'\n' + roz + u'\n';
+    }
+    const std::vector<FestivalOccurrence> festivals = FestivalsOfMonth(month, calendar);
+    if (!festivals.empty())
+        text += u'\n';
+    std::vector<QStringList> rows;
+    for (const FestivalOccurrence &o : festivals) {
+        const QString span =
+            o.days == 1
+                ? QString()
+                : QStringLiteral("%1 days, to %2").arg(o.days).arg(shortDate(lastDay(o), settings));
+        rows.push_back({shortDate(o.first, settings), weekday(o.first, settings),
+                        FestivalName(*o.festival), span});
+    }
+    return text + table(rows);
+}
