@@ -4,6 +4,7 @@
 
 #include "addresses.h"
 #include "regional.h"
+#include "writtenforms.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,19 +17,9 @@
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString isoDate(CalendarDate date)
-{
-    return ToQDate(date).toString(Qt::ISODate);
-}
-
 QString mahLabel(const ZoroastrianDay &day)
 {
-    return day.mah != 0 ? QStringLiteral("Mah ") + fromView(MahName(day.mah))
+    return day.mah != 0 ? QStringLiteral("Mah ") + FromLatin1(MahName(day.mah))
                         : QStringLiteral("No mah (Gatha days)");
 }
 
@@ -56,37 +47,10 @@ QString what(const Observance &entry)
 void addDay(QJsonObject &object, const ZoroastrianDay &day)
 {
     object[u"roz"] = day.roz;
-    object[u"name"] = fromView(RozRowOf(day.roz).name);
+    object[u"name"] = FromLatin1(RozRowOf(day.roz).name);
     object[u"mah"] = day.mah != 0 ? QJsonValue(day.mah) : QJsonValue();
-    object[u"mah_name"] = day.mah != 0 ? QJsonValue(fromView(MahName(day.mah))) : QJsonValue();
+    object[u"mah_name"] = day.mah != 0 ? QJsonValue(FromLatin1(MahName(day.mah))) : QJsonValue();
     object[u"yz_year"] = day.yzYear;
-}
-
-QString table(const std::vector<QStringList> &rows)
-{
-    std::vector<qsizetype> widths;
-    for (const QStringList &row : rows) {
-        widths.resize(std::max(widths.size(), size_t(row.size())));
-        for (qsizetype i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], row[i].size());
-    }
-    QString text;
-    for (const QStringList &row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i)
-            line += row[i].leftJustified(widths[i] + 2);
-        text += line.trimmed() + u'\n';
-    }
-    return text;
-}
-
-icaltimetype icalDate(CalendarDate date)
-{
-    icaltimetype time = icaltime_null_date();
-    time.year = date.year();
-    time.month = date.month();
-    time.day = date.day();
-    return time;
 }
 
 QJsonObject placeObject(const Place &place)
@@ -104,7 +68,7 @@ QString sunLine(const SunAnswer &sun)
         return QStringLiteral("Sunrise %1, sunset %2 at %3")
             .arg(ShortClock(sun.sunrise), ShortClock(sun.sunset), sun.place.name);
     return QStringLiteral("%1 in %2 Gah, %3 sunrise at %4 (%5): the roz of the day%6")
-        .arg(sun.time->toString(QStringLiteral("H:mm")), fromView(GahName(sun.gah)),
+        .arg(sun.time->toString(QStringLiteral("H:mm")), FromLatin1(GahName(sun.gah)),
              sun.beforeSunrise ? QStringLiteral("before") : QStringLiteral("after"), sun.place.name,
              ShortClock(sun.sunrise), sun.beforeSunrise ? QStringLiteral(" before") : QString());
 }
@@ -234,12 +198,12 @@ QString ObservanceLabel(const Observance &entry)
 
 QString RozText(const ZoroastrianDay &day)
 {
-    return QStringLiteral("%1 (%2)").arg(fromView(RozRowOf(day.roz).name)).arg(day.roz);
+    return QStringLiteral("%1 (%2)").arg(FromLatin1(RozRowOf(day.roz).name)).arg(day.roz);
 }
 
 QString MahText(const ZoroastrianDay &day)
 {
-    return day.mah != 0 ? fromView(MahName(day.mah)) : QStringLiteral("-");
+    return day.mah != 0 ? FromLatin1(MahName(day.mah)) : QStringLiteral("-");
 }
 
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own)
@@ -277,7 +241,8 @@ QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
 
 QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 {
-    return ScheduleHeading(answer, settings) + u'\n' + fromView(RozRowOf(answer.day.roz).meaning) +
+    return ScheduleHeading(answer, settings) + u'\n' +
+           FromLatin1(RozRowOf(answer.day.roz).meaning) +
            (answer.sun ? u'\n' + sunLine(*answer.sun) : QString());
 }
 
@@ -305,7 +270,7 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
                                                              QStringLiteral("Long Date"), settings)
                                                 : QStringLiteral("Cannot be Calculated");
         QStringList lines{FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings),
-                          RozText(answer.day), fromView(row.meaning), same,
+                          RozText(answer.day), FromLatin1(row.meaning), same,
                           reckoningLine(answer.day, answer.calendar)};
         if (answer.sun)
             lines << sunLine(*answer.sun);
@@ -316,33 +281,33 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
     for (const Observance &entry : *answer.observances) {
         rows.push_back({ObservanceLabel(entry),
                         FormatDate(entry.date, QStringLiteral("dd-mmm-yyyy"), settings),
-                        QString::number(entry.day.roz), fromView(RozRowOf(entry.day.roz).name),
+                        QString::number(entry.day.roz), FromLatin1(RozRowOf(entry.day.roz).name),
                         MahText(entry.day), QString::number(entry.day.yzYear),
                         ObservanceNote(entry, answer.day)});
     }
     const QString heading = answer.person.isEmpty() ? QString() : answer.person + u'\n';
     return heading + ScheduleHeading(answer, settings) + u'\n' +
-           (answer.sun ? sunLine(*answer.sun) + u'\n' : QString()) + table(rows);
+           (answer.sun ? sunLine(*answer.sun) + u'\n' : QString()) + ColumnTable(rows);
 }
 
 QByteArray toJson(const Answer &answer)
 {
     QJsonObject object;
-    object[u"entered"] = isoDate(answer.entered);
-    object[u"reckoning"] = isoDate(answer.reckoning);
+    object[u"entered"] = IsoDate(answer.entered);
+    object[u"reckoning"] = IsoDate(answer.reckoning);
     object[u"calendar"] = CalendarName(answer.calendar);
     addDay(object, answer.day);
-    object[u"meaning"] = fromView(RozRowOf(answer.day.roz).meaning);
+    object[u"meaning"] = FromLatin1(RozRowOf(answer.day.roz).meaning);
     object[u"year"] = answer.yearText;
     object[u"same_roz_date"] =
-        answer.sameRozDate ? QJsonValue(isoDate(*answer.sameRozDate)) : QJsonValue();
+        answer.sameRozDate ? QJsonValue(IsoDate(*answer.sameRozDate)) : QJsonValue();
     if (answer.sun) {
         object[u"place"] = placeObject(answer.sun->place);
         object[u"sunrise"] = FullClock(answer.sun->sunrise);
         object[u"sunset"] = FullClock(answer.sun->sunset);
         if (answer.sun->time) {
             object[u"time"] = answer.sun->time->toString(QStringLiteral("HH:mm"));
-            object[u"gah"] = fromView(GahName(answer.sun->gah));
+            object[u"gah"] = FromLatin1(GahName(answer.sun->gah));
             object[u"before_sunrise"] = answer.sun->beforeSunrise;
         }
     }
@@ -350,7 +315,7 @@ QByteArray toJson(const Answer &answer)
         QJsonArray list;
         for (const Observance &entry : *answer.observances) {
             QJsonObject item{
-                {"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", isoDate(entry.date)}};
+                {"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
             addDay(item, entry.day);
             const QString text = ObservanceNote(entry, answer.day);
             item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);
@@ -371,7 +336,7 @@ QString PlacesText()
                         QString::number(place.longitude, 'f', 2),
                         QString::fromUtf8(place.zone.id())});
     }
-    return table(rows);
+    return ColumnTable(rows);
 }
 
 QByteArray PlacesJson()
@@ -395,12 +360,12 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
     const QString calendarName = CalendarName(answer.calendar);
     const QString entered =
         answer.entered == answer.reckoning
-            ? QStringLiteral("Entered date %1").arg(isoDate(answer.entered))
+            ? QStringLiteral("Entered date %1").arg(IsoDate(answer.entered))
         : answer.sun
             ? QStringLiteral("Entered date %1, before sunrise at %2, so reckoned from %3")
-                  .arg(isoDate(answer.entered), answer.sun->place.name, isoDate(answer.reckoning))
+                  .arg(IsoDate(answer.entered), answer.sun->place.name, IsoDate(answer.reckoning))
             : QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
-                  .arg(isoDate(answer.entered), isoDate(answer.reckoning));
+                  .arg(IsoDate(answer.entered), IsoDate(answer.reckoning));
 
     for (const Observance &entry : *answer.observances) {
         const RozRow &row = RozRowOf(entry.day.roz);
@@ -409,24 +374,24 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
         // person's name keeps two people's observances of one date apart. Without a name the
         // identity is the one files written before names existed carry.
         QString uid = QStringLiteral("%1-%2-%3-%4")
-                          .arg(isoDate(answer.reckoning), calendarName, kindName(entry.kind),
+                          .arg(IsoDate(answer.reckoning), calendarName, kindName(entry.kind),
                                QString::number(entry.n));
         if (!answer.person.isEmpty())
             uid += u'-' + QString::fromLatin1(answer.person.toUtf8().toPercentEncoding());
         uid += u'@' + host;
         icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
-        const icaltimetype start = icalDate(entry.date);
+        const icaltimetype start = IcalDate(entry.date);
         icalcomponent_add_property(event, icalproperty_new_dtstart(start));
         icalcomponent_add_property(
             event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
         const QString summary =
             (answer.person.isEmpty() ? QString() : answer.person + QStringLiteral(": ")) +
-            fromView(row.name) + QStringLiteral(", ") + what(entry);
+            FromLatin1(row.name) + QStringLiteral(", ") + what(entry);
         icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
         QStringList description = {
             QStringLiteral("Roz %1 %2: %3")
-                .arg(QString::number(entry.day.roz), fromView(row.name), fromView(row.meaning)),
+                .arg(QString::number(entry.day.roz), FromLatin1(row.name), FromLatin1(row.meaning)),
             reckoningLine(entry.day, answer.calendar), entered};
         if (entry.gathaKeptAs != 0)
             description.insert(2, ObservanceNote(entry, answer.day));

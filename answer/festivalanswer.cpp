@@ -5,6 +5,7 @@
 #include "addresses.h"
 #include "answer.h"
 #include "regional.h"
+#include "writtenforms.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,16 +19,6 @@
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString isoDate(CalendarDate date)
-{
-    return ToQDate(date).toString(Qt::ISODate);
-}
-
 QString shortDate(CalendarDate date, const RegionalSettings &settings)
 {
     return FormatDate(date, QStringLiteral("dd-mmm-yyyy"), settings);
@@ -38,52 +29,12 @@ QString weekday(CalendarDate date, const RegionalSettings &settings)
     return settings.locale.dayName(ToQDate(date).dayOfWeek(), QLocale::ShortFormat);
 }
 
-QString reckoningName(Reckoning calendar)
-{
-    QString name = CalendarName(calendar);
-    name[0] = name[0].toUpper();
-    return name;
-}
-
-QString mahText(const ZoroastrianDay &day)
-{
-    return day.mah != 0 ? fromView(MahName(day.mah)) : QStringLiteral("-");
-}
-
 CalendarDate lastDay(const FestivalOccurrence &o)
 {
     CalendarDate day = o.first;
     for (int n = 1; n < o.days && day < CalendarDate::last(); ++n)
         day = day.nextDay();
     return day;
-}
-
-// Columns two blanks apart, each as wide as its widest entry.
-QString table(const std::vector<QStringList> &rows)
-{
-    std::vector<qsizetype> widths;
-    for (const QStringList &row : rows) {
-        widths.resize(std::max(widths.size(), size_t(row.size())));
-        for (qsizetype i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], row[i].size());
-    }
-    QString text;
-    for (const QStringList &row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i)
-            line += row[i].leftJustified(widths[i] + 2);
-        text += line.trimmed() + u'\n';
-    }
-    return text;
-}
-
-icaltimetype icalDate(CalendarDate date)
-{
-    icaltimetype time = icaltime_null_date();
-    time.year = date.year();
-    time.month = date.month();
-    time.day = date.day();
-    return time;
 }
 
 } // namespace
@@ -122,7 +73,7 @@ std::optional<YearMonth> AddMonths(YearMonth month, int count)
 
 QString FestivalName(const Festival &festival)
 {
-    return fromView(festival.name);
+    return FromLatin1(festival.name);
 }
 
 QString FestivalDayLabel(const FestivalDay &day)
@@ -140,7 +91,7 @@ QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calen
     QStringList mahs, years;
     for (const DayCell &cell : cells) {
         const QString mah =
-            cell.day.mah != 0 ? fromView(MahName(cell.day.mah)) : QStringLiteral("Gatha days");
+            cell.day.mah != 0 ? FromLatin1(MahName(cell.day.mah)) : QStringLiteral("Gatha days");
         if (mahs.isEmpty() || mahs.last() != mah)
             mahs << mah;
         const QString year = QString::number(cell.day.yzYear);
@@ -149,7 +100,7 @@ QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calen
     }
     return QStringLiteral("Mah %1; YZ %2; %3")
         .arg(mahs.join(QStringLiteral(", ")), years.join(QStringLiteral(", ")),
-             reckoningName(calendar));
+             CalendarTitle(calendar));
 }
 
 QString BeginningMark(const DayCell &cell)
@@ -158,8 +109,9 @@ QString BeginningMark(const DayCell &cell)
         return QStringLiteral("YZ %1 begins").arg(cell.day.yzYear);
     if (!cell.mahBegins)
         return {};
-    return cell.day.mah != 0 ? QStringLiteral("Mah %1 begins").arg(fromView(MahName(cell.day.mah)))
-                             : QStringLiteral("Gatha days begin");
+    return cell.day.mah != 0
+               ? QStringLiteral("Mah %1 begins").arg(FromLatin1(MahName(cell.day.mah)))
+               : QStringLiteral("Gatha days begin");
 }
 
 std::vector<FestivalOccurrence> FestivalsOfMonth(YearMonth month, Reckoning calendar)
@@ -181,8 +133,8 @@ QString toText(const FestivalsAnswer &answer, const RegionalSettings &settings)
     for (const FestivalOccurrence &o : answer.festivals)
         rows.push_back({shortDate(o.first, settings), weekday(o.first, settings),
                         FestivalName(*o.festival), QString::number(o.days),
-                        QString::number(o.day.roz), mahText(o.day), QString::number(o.day.yzYear)});
-    return reckoningName(answer.calendar) + u'\n' + table(rows);
+                        QString::number(o.day.roz), MahText(o.day), QString::number(o.day.yzYear)});
+    return CalendarTitle(answer.calendar) + u'\n' + ColumnTable(rows);
 }
 
 QByteArray toJson(const FestivalsAnswer &answer)
@@ -190,7 +142,7 @@ QByteArray toJson(const FestivalsAnswer &answer)
     QJsonArray list;
     for (const FestivalOccurrence &o : answer.festivals)
         list.append(QJsonObject{{"name", FestivalName(*o.festival)},
-                                {"date", isoDate(o.first)},
+                                {"date", IsoDate(o.first)},
                                 {"days", o.days},
                                 {"roz", o.day.roz},
                                 {"mah", o.day.mah != 0 ? QJsonValue(o.day.mah) : QJsonValue()},
@@ -215,12 +167,12 @@ QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
         // brings it twice into one Gregorian year; Jamshedi Navroz, by the Gregorian date, at
         // most once in a YZ year too.
         const QString uid = QStringLiteral("festival-%1-%2-%3@%4")
-                                .arg(fromView(o.festival->key))
+                                .arg(FromLatin1(o.festival->key))
                                 .arg(o.day.yzYear)
                                 .arg(CalendarName(answer.calendar), host);
         icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
-        const icaltimetype start = icalDate(o.first);
+        const icaltimetype start = IcalDate(o.first);
         icalcomponent_add_property(event, icalproperty_new_dtstart(start));
         icalcomponent_add_property(event, icalproperty_new_dtend(icaltime_add(
                                               start, icaldurationtype_from_int(86400 * o.days))));
@@ -232,11 +184,11 @@ QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
                 .arg(o.days)
                 .arg(o.days == 1 ? QStringLiteral("day") : QStringLiteral("days"))
                 .arg(o.day.roz)
-                .arg(fromView(RozRowOf(o.day.roz).name),
-                     o.day.mah != 0 ? QStringLiteral("Mah ") + fromView(MahName(o.day.mah))
+                .arg(FromLatin1(RozRowOf(o.day.roz).name),
+                     o.day.mah != 0 ? QStringLiteral("Mah ") + FromLatin1(MahName(o.day.mah))
                                     : QStringLiteral("no mah"))
                 .arg(o.day.yzYear)
-                .arg(reckoningName(answer.calendar));
+                .arg(CalendarTitle(answer.calendar));
         icalcomponent_add_property(event,
                                    icalproperty_new_description(description.toUtf8().constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -284,5 +236,5 @@ QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &s
         rows.push_back({shortDate(o.first, settings), weekday(o.first, settings),
                         FestivalName(*o.festival), span});
     }
-    return text + table(rows);
+    return text + ColumnTable(rows);
 }

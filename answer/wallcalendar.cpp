@@ -4,6 +4,7 @@
 
 #include "regional.h"
 #include "roz.h"
+#include "writtenforms.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -156,13 +157,11 @@ void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, R
             painter.setPen(Qt::black);
 
             const QRectF inner = box.adjusted(pad + 0.6 * mm, pad, -pad, -pad);
-            std::vector<Line> lines = {
-                {QString::number(cell.date.day()), Font(family, 16, true)},
-                {QStringLiteral("%1 %2")
-                     .arg(cell.day.roz)
-                     .arg(QString::fromLatin1(RozRowOf(cell.day.roz).name.data(),
-                                              qsizetype(RozRowOf(cell.day.roz).name.size()))),
-                 Font(family, 8)}};
+            std::vector<Line> lines = {{QString::number(cell.date.day()), Font(family, 16, true)},
+                                       {QStringLiteral("%1 %2")
+                                            .arg(cell.day.roz)
+                                            .arg(FromLatin1(RozRowOf(cell.day.roz).name)),
+                                        Font(family, 8)}};
             if (!beginning.isEmpty())
                 lines.push_back({beginning, Font(family, 7.5, false, true)});
             for (const FestivalDay &festival : cell.festivals)

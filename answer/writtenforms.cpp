@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "writtenforms.h"
+
+#include "regional.h"
+
+#include <algorithm>
+
+QString FromLatin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString IsoDate(CalendarDate date)
+{
+    return ToQDate(date).toString(Qt::ISODate);
+}
+
+icaltimetype IcalDate(CalendarDate date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year();
+    time.month = date.month();
+    time.day = date.day();
+    return time;
+}
+
+QString ColumnTable(const std::vector<QStringList> &rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList &row : rows) {
+        widths.resize(std::max(widths.size(), size_t(row.size())));
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            line += row[i].leftJustified(widths[i] + 2);
+        text += line.trimmed() + u'\n';
+    }
+    return text;
+}

@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The small pieces every written form of an answer uses, kept in one place so that the
+// schedule's and the festivals' texts and calendar files write a date or a table alike.
+#include "calendardate.h"
+
+#include <QString>
+#include <QStringList>
+#include <libical/ical.h>
+#include <string_view>
+#include <vector>
+
+QString FromLatin1(std::string_view text); // the calendar's names and meanings are ASCII
+QString IsoDate(CalendarDate date);        // "2025-08-15"
+icaltimetype IcalDate(CalendarDate date);  // an all-day date for a calendar file
+// Columns two blanks apart, each as wide as its widest entry, for a terminal.
+QString ColumnTable(const std::vector<QStringList> &rows);
