@@ -349,13 +349,8 @@ QByteArray PlacesJson()
 
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays)
 {
-    const std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)> calendar(
-        icalcomponent_new_vcalendar(), &icalcomponent_free);
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(),
-                               icalproperty_new_prodid("-//Dalvane//dalvane-cli//EN"));
-    const icaltimetype dtstamp = icaltime_from_timet_with_zone(time_t(stamp.toSecsSinceEpoch()), 0,
-                                                               icaltimezone_get_utc_timezone());
+    const CalendarFile calendar = NewCalendarFile();
+    const icaltimetype dtstamp = IcalStamp(stamp.toSecsSinceEpoch());
     const QString host = QUrl(kWebAddress).host();
     const QString calendarName = CalendarName(answer.calendar);
     const QString entered =

@@ -25,6 +25,21 @@ icaltimetype IcalDate(CalendarDate date)
     return time;
 }
 
+CalendarFile NewCalendarFile()
+{
+    CalendarFile calendar(icalcomponent_new_vcalendar(), &icalcomponent_free);
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Dalvane//dalvane-cli//EN"));
+    return calendar;
+}
+
+icaltimetype IcalStamp(qint64 secondsSinceEpoch)
+{
+    return icaltime_from_timet_with_zone(time_t(secondsSinceEpoch), 0,
+                                         icaltimezone_get_utc_timezone());
+}
+
 QString ColumnTable(const std::vector<QStringList> &rows)
 {
     std::vector<qsizetype> widths;
