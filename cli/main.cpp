@@ -112,7 +112,12 @@ int main(int argc, char *argv[])
     } else {
         parser.setApplicationDescription(
             QStringLiteral("The roz of DATE, and the date of the same roz and mah in YEAR.\n"
-                           "dalvane-cli schedule --help: a schedule of observances."));
+                           "Commands, each with its own --help:\n"
+                           "  dalvane-cli schedule   a schedule of observances of DATE\n"
+                           "  dalvane-cli festivals  the festivals of a range of years\n"
+                           "  dalvane-cli month      a month with the roz of each day\n"
+                           "  dalvane-cli calendar   a wall calendar as a PDF\n"
+                           "  dalvane-cli places     the places --place knows"));
         parser.addOption(today);
     }
     parser.addPositionalArgument(QStringLiteral("DATE"),
