@@ -10,6 +10,7 @@
 #include "roz.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -317,6 +318,16 @@ private slots:
         QVERIFY2(std::ranges::any_of(window->findChildren<QLabel *>(),
                                      [&](QLabel *label) { return label->text().startsWith(f[3]); }),
                  qPrintable(f[3]));
+        // A screen reader names every control the keyboard can reach.
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (control->focusPolicy() & Qt::TabFocus && control->isVisibleTo(window) &&
+                !control->focusProxy())
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)
+                              ->text(QAccessible::Name)
+                              .isEmpty(),
+                         qPrintable(QString::fromLatin1(control->metaObject()->className()) + u' ' +
+                                    control->objectName()));
+        }
     }
 
     void scheduleTable_data() { AddRows(kSchedules); }
