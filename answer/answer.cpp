@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "answer.h"
+#include "answer/answer.h"
 
-#include "addresses.h"
-#include "regional.h"
-#include "writtenforms.h"
+#include "platform/addresses.h"
+#include "platform/regional.h"
+#include "answer/writtenforms.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

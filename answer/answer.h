@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "placetime.h"
-#include "reckonings.h"
+#include "platform/placetime.h"
+#include "calendar/reckonings.h"
 
 #include <QByteArray>
 #include <QDateTime>

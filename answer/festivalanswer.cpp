@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "festivalanswer.h"
+#include "answer/festivalanswer.h"
 
-#include "addresses.h"
-#include "answer.h"
-#include "regional.h"
-#include "writtenforms.h"
+#include "platform/addresses.h"
+#include "answer/answer.h"
+#include "platform/regional.h"
+#include "answer/writtenforms.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "festivals.h"
+#include "calendar/festivals.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "answer.h"
-#include "regional.h"
+#include "answer/answer.h"
+#include "platform/regional.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wallcalendar.h"
+#include "answer/wallcalendar.h"
 
-#include "regional.h"
-#include "roz.h"
-#include "writtenforms.h"
+#include "platform/regional.h"
+#include "calendar/roz.h"
+#include "answer/writtenforms.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

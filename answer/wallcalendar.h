@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "festivalanswer.h"
+#include "answer/festivalanswer.h"
 
 #include <QPageLayout>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "writtenforms.h"
+#include "answer/writtenforms.h"
 
-#include "regional.h"
+#include "platform/regional.h"
 
 #include <algorithm>
 

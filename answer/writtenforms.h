@@ -4,7 +4,7 @@
 
 // The small pieces every written form of an answer uses, kept in one place so that the
 // schedule's and the festivals' texts and calendar files write a date or a table alike.
-#include "calendardate.h"
+#include "calendar/calendardate.h"
 
 #include <QString>
 #include <QStringList>

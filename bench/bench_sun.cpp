@@ -3,8 +3,8 @@
 //
 // The sun of one day at one place, and what dalvane-cli computes for `--time 07:30 --place
 // London DATE 2026`, to set beside the single calculation of bench_walks.cpp.
-#include "answer.h"
-#include "regional.h"
+#include "answer/answer.h"
+#include "platform/regional.h"
 
 #include <benchmark/benchmark.h>
 

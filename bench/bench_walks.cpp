@@ -4,9 +4,9 @@
 // The day-by-day walks: nanoseconds per step, the whole calculation at the far ends of the
 // calendar, and the same walks made the straightforward way on QDate for comparison; and
 // dalvane-cli's schedule of a date against its single calculation.
-#include "answer.h"
-#include "regional.h"
-#include "roz.h"
+#include "answer/answer.h"
+#include "platform/regional.h"
+#include "calendar/roz.h"
 
 #include <QDate>
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "festivals.h"
+#include "calendar/festivals.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "reckonings.h"
+#include "calendar/reckonings.h"
 
 #include <span>
 #include <string_view>

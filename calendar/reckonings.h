@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "roz.h"
+#include "calendar/roz.h"
 
 #include <optional>
 #include <string_view>

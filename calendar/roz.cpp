@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "roz.h"
+#include "calendar/roz.h"
 
 #include <cstdint>
 #include <limits>

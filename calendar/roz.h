@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendardate.h"
-#include "datetext.h"
+#include "calendar/calendardate.h"
+#include "calendar/datetext.h"
 
 #include <optional>
 #include <string_view>

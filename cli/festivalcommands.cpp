@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "festivalcommands.h"
+#include "cli/festivalcommands.h"
 
-#include "answer.h"
-#include "festivalanswer.h"
-#include "regional.h"
-#include "wallcalendar.h"
+#include "answer/answer.h"
+#include "answer/festivalanswer.h"
+#include "platform/regional.h"
+#include "answer/wallcalendar.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

@@ -6,10 +6,10 @@
 // observances of a date and writes them as a calendar to import; `places` lists the places
 // --place knows; `festivals`, `month` and `calendar` give the year's festivals, a month with its
 // roz and a wall calendar.
-#include "answer.h"
-#include "festivalcommands.h"
-#include "regional.h"
-#include "suncommands.h"
+#include "answer/answer.h"
+#include "cli/festivalcommands.h"
+#include "platform/regional.h"
+#include "cli/suncommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "answer.h"
+#include "answer/answer.h"
 
 #include <QCommandLineOption>
 #include <QStringList>

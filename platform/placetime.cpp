@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "placetime.h"
+#include "platform/placetime.h"
 
-#include "regional.h"
+#include "platform/regional.h"
 
 #include <QRegularExpression>
 #include <cmath>

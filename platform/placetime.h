@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "places.h"
-#include "sun.h"
+#include "calendar/places.h"
+#include "calendar/sun.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qtwindowservices.h"
+#include "platform/qtwindowservices.h"
 
-#include "regional.h"
+#include "platform/regional.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "windowservices.h"
+#include "platform/windowservices.h"
 
 // The window services as the desktop gives them: Qt message boxes, modal windows and processes.
 class QtWindowServices : public WindowServices

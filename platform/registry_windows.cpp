@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "registry.h"
+#include "platform/registry.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendardate.h"
+#include "calendar/calendardate.h"
 
 class QByteArray;
 class QDialog;

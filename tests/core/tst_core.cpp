@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "civiloracle.h"
-#include "regional.h"
-#include "roz.h"
+#include "platform/regional.h"
+#include "calendar/roz.h"
 #include "testsupport.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The festivals against published dates, and against the day-by-day roz of every day swept.
-#include "festivalanswer.h"
+#include "answer/festivalanswer.h"
 
 #include <QDate>
 #include <QMap>

@@ -9,11 +9,11 @@
 // With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
 // With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun).
-#include "answer.h"
+#include "answer/answer.h"
 #include "civiloracle.h"
-#include "festivalanswer.h"
-#include "regional.h"
-#include "roz.h"
+#include "answer/festivalanswer.h"
+#include "platform/regional.h"
+#include "calendar/roz.h"
 
 #include <QSet>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reckonings and the schedule against published dates, day arithmetic and the roz walk.
 #include "civiloracle.h"
-#include "reckonings.h"
+#include "calendar/reckonings.h"
 
 #include <QTest>
 #include <numeric>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads "YEAR MONTH DAY LATITUDE LONGITUDE" lines and writes the sun of each as
 // "RISE TRANSIT SET" in UT seconds, or "up" / "down", for the ephemeris comparison.
-#include "sun.h"
+#include "calendar/sun.h"
 
 #include <cstdio>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sunrise and sunset in local time against published times; the Gah and the sunrise rule at
 // the minutes either side of each boundary.
-#include "answer.h"
-#include "regional.h"
+#include "answer/answer.h"
+#include "platform/regional.h"
 #include "testsupport.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "registry.h"
-#include "windowservices.h"
+#include "platform/registry.h"
+#include "platform/windowservices.h"
 
 #include <QDialog>
 #include <QPrinter>

@@ -11,7 +11,7 @@ endif()
 file(MAKE_DIRECTORY ${BINARY_DIR})
 execute_process(
     COMMAND ${MINGW_CXX} -std=c++20 -Wall -Wextra -Werror -shared
-            -I${SOURCE_DIR}/platform -I${SOURCE_DIR}/windows/about
+            -I${SOURCE_DIR}
             ${SOURCE_DIR}/platform/registry_windows.cpp ${SOURCE_DIR}/windows/about/keyvalue.cpp
             -o ${BINARY_DIR}/registry_check.dll -ladvapi32
     RESULT_VARIABLE result

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ellreg.h"
-#include "frmabout.h"
-#include "frmcalendar.h"
-#include "frmdalvane.h"
-#include "frmhelp.h"
-#include "frmschedule.h"
-#include "keyvalue.h"
-#include "roz.h"
+#include "windows/main/ellreg.h"
+#include "windows/about/frmabout.h"
+#include "windows/calendar/frmcalendar.h"
+#include "windows/main/frmdalvane.h"
+#include "windows/help/frmhelp.h"
+#include "windows/schedule/frmschedule.h"
+#include "windows/about/keyvalue.h"
+#include "calendar/roz.h"
 #include "testsupport.h"
 
 #include <QAccessible>

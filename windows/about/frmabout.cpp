@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmabout.h"
+#include "windows/about/frmabout.h"
 
-#include "addresses.h"
-#include "dialogfont.h"
-#include "keyvalue.h"
-#include "registry.h"
-#include "twips.h"
-#include "windowservices.h"
+#include "platform/addresses.h"
+#include "platform/dialogfont.h"
+#include "windows/about/keyvalue.h"
+#include "platform/registry.h"
+#include "platform/twips.h"
+#include "platform/windowservices.h"
 
 #include <QFont>
 #include <QIcon>

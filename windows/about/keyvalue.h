@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "registry.h"
+#include "platform/registry.h"
 
 #include <cstdint>
 #include <stdexcept>

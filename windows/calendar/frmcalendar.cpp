@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmcalendar.h"
+#include "windows/calendar/frmcalendar.h"
 
-#include "answer.h"
-#include "festivalanswer.h"
-#include "roz.h"
-#include "wallcalendar.h"
-#include "windowservices.h"
+#include "answer/answer.h"
+#include "answer/festivalanswer.h"
+#include "calendar/roz.h"
+#include "answer/wallcalendar.h"
+#include "platform/windowservices.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

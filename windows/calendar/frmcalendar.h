@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "festivals.h"
-#include "regional.h"
+#include "calendar/festivals.h"
+#include "platform/regional.h"
 
 #include <QCalendarWidget>
 #include <QDialog>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmhelp.h"
+#include "windows/help/frmhelp.h"
 
-#include "addresses.h"
-#include "dialogfont.h"
-#include "twips.h"
+#include "platform/addresses.h"
+#include "platform/dialogfont.h"
+#include "platform/twips.h"
 
 #include <QFont>
 #include <QIcon>

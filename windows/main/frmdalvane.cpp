@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmdalvane.h"
+#include "windows/main/frmdalvane.h"
 
-#include "addresses.h"
-#include "dialogfont.h"
-#include "ellreg.h"
-#include "frmabout.h"
-#include "frmcalendar.h"
-#include "frmhelp.h"
-#include "frmschedule.h"
-#include "roz.h"
-#include "twips.h"
-#include "windowservices.h"
+#include "platform/addresses.h"
+#include "platform/dialogfont.h"
+#include "windows/main/ellreg.h"
+#include "windows/about/frmabout.h"
+#include "windows/calendar/frmcalendar.h"
+#include "windows/help/frmhelp.h"
+#include "windows/schedule/frmschedule.h"
+#include "calendar/roz.h"
+#include "platform/twips.h"
+#include "platform/windowservices.h"
 
 #include <QAction>
 #include <QCheckBox>

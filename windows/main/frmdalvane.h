@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendardate.h"
-#include "regional.h"
+#include "calendar/calendardate.h"
+#include "platform/regional.h"
 
 #include <QHash>
 #include <QMainWindow>

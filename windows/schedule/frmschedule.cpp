@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmschedule.h"
+#include "windows/schedule/frmschedule.h"
 
-#include "answer.h"
-#include "dialogfont.h"
-#include "observancemodel.h"
-#include "placetime.h"
-#include "windowservices.h"
+#include "answer/answer.h"
+#include "platform/dialogfont.h"
+#include "windows/schedule/observancemodel.h"
+#include "platform/placetime.h"
+#include "platform/windowservices.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendardate.h"
-#include "datetext.h"
-#include "regional.h"
+#include "calendar/calendardate.h"
+#include "calendar/datetext.h"
+#include "platform/regional.h"
 
 #include <QDialog>
 

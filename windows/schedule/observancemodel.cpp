@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "observancemodel.h"
+#include "windows/schedule/observancemodel.h"
 
 ObservanceModel::ObservanceModel(const RegionalSettings &settings, QObject *parent)
     : QAbstractTableModel(parent), m_settings(settings)

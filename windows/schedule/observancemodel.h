@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "answer.h"
-#include "regional.h"
+#include "answer/answer.h"
+#include "platform/regional.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "datetext.h"
+#include "calendar/datetext.h"
 
 #include <cmath>
 #include <cstdlib>
