@@ -19,7 +19,7 @@ namespace {
 
 QString mahLabel(const ZoroastrianDay &day)
 {
-    return day.mah != 0 ? QStringLiteral("Mah ") + FromLatin1(MahName(day.mah))
+    return day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(day.mah))
                         : QStringLiteral("No mah (Gatha days)");
 }
 
@@ -47,9 +47,9 @@ QString what(const Observance &entry)
 void addDay(QJsonObject &object, const ZoroastrianDay &day)
 {
     object[u"roz"] = day.roz;
-    object[u"name"] = FromLatin1(RozRowOf(day.roz).name);
+    object[u"name"] = FromCore(RozRowOf(day.roz).name);
     object[u"mah"] = day.mah != 0 ? QJsonValue(day.mah) : QJsonValue();
-    object[u"mah_name"] = day.mah != 0 ? QJsonValue(FromLatin1(MahName(day.mah))) : QJsonValue();
+    object[u"mah_name"] = day.mah != 0 ? QJsonValue(FromCore(MahName(day.mah))) : QJsonValue();
     object[u"yz_year"] = day.yzYear;
 }
 
@@ -68,7 +68,7 @@ QString sunLine(const SunAnswer &sun)
         return QStringLiteral("Sunrise %1, sunset %2 at %3")
             .arg(ShortClock(sun.sunrise), ShortClock(sun.sunset), sun.place.name);
     return QStringLiteral("%1 in %2 Gah, %3 sunrise at %4 (%5): the roz of the day%6")
-        .arg(sun.time->toString(QStringLiteral("H:mm")), FromLatin1(GahName(sun.gah)),
+        .arg(sun.time->toString(QStringLiteral("H:mm")), FromCore(GahName(sun.gah)),
              sun.beforeSunrise ? QStringLiteral("before") : QStringLiteral("after"), sun.place.name,
              ShortClock(sun.sunrise), sun.beforeSunrise ? QStringLiteral(" before") : QString());
 }
@@ -111,75 +111,16 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
     return answer;
 }
 
-Answer Calculate(CalendarDate entered, CalendarDate reckoning, Reckoning calendar,
+Answer Calculate(CalendarDate entered, CalendarDate rozDate, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
 {
-    Answer answer{entered,     reckoning,    calendar,     ZoroastrianDayOf(reckoning, calendar),
+    Answer answer{entered,     rozDate,    calendar,     ZoroastrianDayOf(rozDate, calendar),
                   yearText,    std::nullopt, std::nullopt, {},
                   std::nullopt};
     if (calendar == Reckoning::Shahenshahi)
-        answer.day.roz = ReckonRoz(reckoning, order);
-    const std::u16string year16(reinterpret_cast<const char16_t *>(yearText.utf16()),
-                                yearText.size());
-    answer.sameRozDate = SameRozDateIn(calendar, reckoning, year16, order, settings.rules);
+        answer.day.roz = ReckonRoz(rozDate, order);
+    answer.sameRozDate = SameRozDateIn(calendar, rozDate, ToCore(yearText), order, settings.rules);
     return answer;
-}
-
-std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings)
-{
-    const std::optional<CalendarDate> entered =
-        ParseDate(question.dateText, question.order, settings);
-    if (!entered)
-        return InputProblem{InputProblem::Date, InvalidDateMessage(question.order)};
-    if (!IsNumeric(question.yearText, settings))
-        return InputProblem{InputProblem::Year, QStringLiteral("Please Enter a Valid Year")};
-    const double year = Val(question.yearText, settings);
-    if (year < 1 || year > 9999)
-        return InputProblem{InputProblem::Year,
-                            QStringLiteral("Please Enter a Year between 1 and 9999")};
-    std::optional<SunAnswer> sun;
-    if (question.place) {
-        QString problem;
-        sun = SunAnswerFor(*question.place, *entered, question.time, question.calendar, settings,
-                           &problem);
-        if (!sun)
-            return InputProblem{InputProblem::Date, problem};
-    }
-    // The day before the first day of the calendar is refused as an invalid date.
-    const std::optional<CalendarDate> reckoning =
-        BeforeDawnShift(*entered, question.beforeDawn || (sun && sun->beforeSunrise));
-    if (!reckoning)
-        return InputProblem{InputProblem::Date, InvalidDateMessage(question.order)};
-
-    Answer answer = Calculate(*entered, *reckoning, question.calendar, question.yearText,
-                              question.order, settings);
-    answer.sun = sun;
-    if (question.schedule) {
-        ScheduleRequest request = *question.schedule;
-        request.years = TargetYears(int(year), question.yearCount, settings.rules);
-        answer.observances = MakeSchedule(*reckoning, question.calendar, request);
-        // A control character would cut the name short in the calendar file, or break a line.
-        for (QChar c : question.person)
-            if (c.isSpace() || c.category() != QChar::Other_Control)
-                answer.person += c;
-        answer.person = answer.person.simplified();
-    }
-    return answer;
-}
-
-std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)
-{
-    std::vector<int> numbers;
-    if (text.trimmed().isEmpty())
-        return numbers;
-    for (const QString &item : text.split(u',')) {
-        bool ok = false;
-        const int number = item.trimmed().toInt(&ok);
-        if (!ok || number < low || number > high)
-            return std::nullopt;
-        numbers.push_back(number);
-    }
-    return numbers;
 }
 
 QString CalendarTitle(Reckoning calendar)
@@ -198,12 +139,12 @@ QString ObservanceLabel(const Observance &entry)
 
 QString RozText(const ZoroastrianDay &day)
 {
-    return QStringLiteral("%1 (%2)").arg(FromLatin1(RozRowOf(day.roz).name)).arg(day.roz);
+    return QStringLiteral("%1 (%2)").arg(FromCore(RozRowOf(day.roz).name)).arg(day.roz);
 }
 
 QString MahText(const ZoroastrianDay &day)
 {
-    return day.mah != 0 ? FromLatin1(MahName(day.mah)) : QStringLiteral("-");
+    return day.mah != 0 ? FromCore(MahName(day.mah)) : QStringLiteral("-");
 }
 
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own)
@@ -216,20 +157,46 @@ QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own)
         .arg(entry.gathaKeptAs);
 }
 
-QStringList ObservanceColumnTitles()
+std::span<const ObservanceColumn> ObservanceColumns()
 {
-    return {"Observance", "Date", "Roz", "Mah", "YZ", "Note"};
+    using Settings = const RegionalSettings &;
+    static const ObservanceColumn columns[] = {
+        {"Observance", [](const Observance &e, const Answer &, Settings) { return ObservanceLabel(e); },
+         [](const Observance &e, const Answer &) { return QVariant(int(e.kind) * 100000 + e.n); }},
+        {"Date",
+         [](const Observance &e, const Answer &, Settings settings) {
+             return FormatDate(e.date, QStringLiteral("Long Date"), settings);
+         },
+         [](const Observance &e, const Answer &) { return QVariant(ToQDate(e.date).toJulianDay()); }},
+        {"Roz", [](const Observance &e, const Answer &, Settings) { return RozText(e.day); },
+         [](const Observance &e, const Answer &) { return QVariant(e.day.roz); }},
+        {"Mah", [](const Observance &e, const Answer &, Settings) { return MahText(e.day); },
+         [](const Observance &e, const Answer &) { return QVariant(e.day.mah); }},
+        {"YZ",
+         [](const Observance &e, const Answer &, Settings) { return QString::number(e.day.yzYear); },
+         [](const Observance &e, const Answer &) { return QVariant(e.day.yzYear); }},
+        {"Note",
+         [](const Observance &e, const Answer &answer, Settings) {
+             return ObservanceNote(e, answer.day);
+         },
+         [](const Observance &e, const Answer &answer) {
+             return QVariant(ObservanceNote(e, answer.day));
+         }},
+    };
+    return columns;
 }
 
-QStringList ObservanceColumns(const Observance &entry, const Answer &answer,
-                              const RegionalSettings &settings)
+std::vector<QStringList> ObservanceRows(const Answer &answer, const RegionalSettings &settings)
 {
-    return {ObservanceLabel(entry),
-            FormatDate(entry.date, QStringLiteral("Long Date"), settings),
-            RozText(entry.day),
-            MahText(entry.day),
-            QString::number(entry.day.yzYear),
-            ObservanceNote(entry, answer.day)};
+    std::vector<QStringList> rows(1);
+    for (const ObservanceColumn &column : ObservanceColumns())
+        rows.front() << QString::fromLatin1(column.title);
+    for (const Observance &entry : answer.observances.value_or(std::vector<Observance>{})) {
+        QStringList &row = rows.emplace_back();
+        for (const ObservanceColumn &column : ObservanceColumns())
+            row << column.text(entry, answer, settings);
+    }
+    return rows;
 }
 
 QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
@@ -242,8 +209,14 @@ QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
 QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 {
     return ScheduleHeading(answer, settings) + u'\n' +
-           FromLatin1(RozRowOf(answer.day.roz).meaning) +
+           FromCore(RozRowOf(answer.day.roz).meaning) +
            (answer.sun ? u'\n' + sunLine(*answer.sun) : QString());
+}
+
+QString SameRozText(const std::optional<CalendarDate> &date, const RegionalSettings &settings)
+{
+    return date ? FormatDate(*date, QStringLiteral("Long Date"), settings)
+                : QStringLiteral("Cannot be Calculated");
 }
 
 QString CalendarName(Reckoning calendar)
@@ -266,38 +239,28 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
 {
     const RozRow &row = RozRowOf(answer.day.roz);
     if (!answer.observances) {
-        const QString same = answer.sameRozDate ? FormatDate(*answer.sameRozDate,
-                                                             QStringLiteral("Long Date"), settings)
-                                                : QStringLiteral("Cannot be Calculated");
+        const QString same = SameRozText(answer.sameRozDate, settings);
         QStringList lines{FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings),
-                          RozText(answer.day), FromLatin1(row.meaning), same,
+                          RozText(answer.day), FromCore(row.meaning), same,
                           reckoningLine(answer.day, answer.calendar)};
         if (answer.sun)
             lines << sunLine(*answer.sun);
         return lines.join(u'\n') + u'\n';
     }
-    // A terminal's table keeps the short date and the roz number in a column of its own.
-    std::vector<QStringList> rows = {{"Observance", "Date", "Roz", "Name", "Mah", "YZ"}};
-    for (const Observance &entry : *answer.observances) {
-        rows.push_back({ObservanceLabel(entry),
-                        FormatDate(entry.date, QStringLiteral("dd-mmm-yyyy"), settings),
-                        QString::number(entry.day.roz), FromLatin1(RozRowOf(entry.day.roz).name),
-                        MahText(entry.day), QString::number(entry.day.yzYear),
-                        ObservanceNote(entry, answer.day)});
-    }
     const QString heading = answer.person.isEmpty() ? QString() : answer.person + u'\n';
     return heading + ScheduleHeading(answer, settings) + u'\n' +
-           (answer.sun ? sunLine(*answer.sun) + u'\n' : QString()) + ColumnTable(rows);
+           (answer.sun ? sunLine(*answer.sun) + u'\n' : QString()) +
+           ColumnTable(ObservanceRows(answer, settings));
 }
 
 QByteArray toJson(const Answer &answer)
 {
     QJsonObject object;
     object[u"entered"] = IsoDate(answer.entered);
-    object[u"reckoning"] = IsoDate(answer.reckoning);
+    object[u"reckoning"] = IsoDate(answer.rozDate);
     object[u"calendar"] = CalendarName(answer.calendar);
     addDay(object, answer.day);
-    object[u"meaning"] = FromLatin1(RozRowOf(answer.day.roz).meaning);
+    object[u"meaning"] = FromCore(RozRowOf(answer.day.roz).meaning);
     object[u"year"] = answer.yearText;
     object[u"same_roz_date"] =
         answer.sameRozDate ? QJsonValue(IsoDate(*answer.sameRozDate)) : QJsonValue();
@@ -307,7 +270,7 @@ QByteArray toJson(const Answer &answer)
         object[u"sunset"] = FullClock(answer.sun->sunset);
         if (answer.sun->time) {
             object[u"time"] = answer.sun->time->toString(QStringLiteral("HH:mm"));
-            object[u"gah"] = FromLatin1(GahName(answer.sun->gah));
+            object[u"gah"] = FromCore(GahName(answer.sun->gah));
             object[u"before_sunrise"] = answer.sun->beforeSunrise;
         }
     }
@@ -331,7 +294,7 @@ QString PlacesText()
 {
     std::vector<QStringList> rows;
     for (const PlaceRow &row : BuiltInPlaces()) {
-        const Place place = PlaceOf(row);
+        const Place place = PlaceFromRow(row);
         rows.push_back({place.name, QString::number(place.latitude, 'f', 2),
                         QString::number(place.longitude, 'f', 2),
                         QString::fromUtf8(place.zone.id())});
@@ -343,7 +306,7 @@ QByteArray PlacesJson()
 {
     QJsonArray list;
     for (const PlaceRow &row : BuiltInPlaces())
-        list.append(placeObject(PlaceOf(row)));
+        list.append(placeObject(PlaceFromRow(row)));
     return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -354,13 +317,13 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
     const QString host = QUrl(kWebAddress).host();
     const QString calendarName = CalendarName(answer.calendar);
     const QString entered =
-        answer.entered == answer.reckoning
+        answer.entered == answer.rozDate
             ? QStringLiteral("Entered date %1").arg(IsoDate(answer.entered))
         : answer.sun
             ? QStringLiteral("Entered date %1, before sunrise at %2, so reckoned from %3")
-                  .arg(IsoDate(answer.entered), answer.sun->place.name, IsoDate(answer.reckoning))
+                  .arg(IsoDate(answer.entered), answer.sun->place.name, IsoDate(answer.rozDate))
             : QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
-                  .arg(IsoDate(answer.entered), IsoDate(answer.reckoning));
+                  .arg(IsoDate(answer.entered), IsoDate(answer.rozDate));
 
     for (const Observance &entry : *answer.observances) {
         const RozRow &row = RozRowOf(entry.day.roz);
@@ -369,7 +332,7 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
         // person's name keeps two people's observances of one date apart. Without a name the
         // identity is the one files written before names existed carry.
         QString uid = QStringLiteral("%1-%2-%3-%4")
-                          .arg(IsoDate(answer.reckoning), calendarName, kindName(entry.kind),
+                          .arg(IsoDate(answer.rozDate), calendarName, kindName(entry.kind),
                                QString::number(entry.n));
         if (!answer.person.isEmpty())
             uid += u'-' + QString::fromLatin1(answer.person.toUtf8().toPercentEncoding());
@@ -382,11 +345,11 @@ QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::option
             event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
         const QString summary =
             (answer.person.isEmpty() ? QString() : answer.person + QStringLiteral(": ")) +
-            FromLatin1(row.name) + QStringLiteral(", ") + what(entry);
+            FromCore(row.name) + QStringLiteral(", ") + what(entry);
         icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
         QStringList description = {
             QStringLiteral("Roz %1 %2: %3")
-                .arg(QString::number(entry.day.roz), FromLatin1(row.name), FromLatin1(row.meaning)),
+                .arg(QString::number(entry.day.roz), FromCore(row.name), FromCore(row.meaning)),
             reckoningLine(entry.day, answer.calendar), entered};
         if (entry.gathaKeptAs != 0)
             description.insert(2, ObservanceNote(entry, answer.day));

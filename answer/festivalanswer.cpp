@@ -52,16 +52,6 @@ std::optional<YearMonth> ParseYearMonth(const QString &text)
     return month;
 }
 
-std::optional<int> ParseNumberIn(const QString &text, int low, int high)
-{
-    static const QRegularExpression pattern(
-        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,9}")));
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    const int value = text.toInt();
-    return value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
-}
-
 std::optional<YearMonth> AddMonths(YearMonth month, int count)
 {
     const long index = long(month.year) * 12 + month.month - 1 + count;
@@ -73,7 +63,7 @@ std::optional<YearMonth> AddMonths(YearMonth month, int count)
 
 QString FestivalName(const Festival &festival)
 {
-    return FromLatin1(festival.name);
+    return FromCore(festival.name);
 }
 
 QString FestivalDayLabel(const FestivalDay &day)
@@ -91,7 +81,7 @@ QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calen
     QStringList mahs, years;
     for (const DayCell &cell : cells) {
         const QString mah =
-            cell.day.mah != 0 ? FromLatin1(MahName(cell.day.mah)) : QStringLiteral("Gatha days");
+            cell.day.mah != 0 ? FromCore(MahName(cell.day.mah)) : QStringLiteral("Gatha days");
         if (mahs.isEmpty() || mahs.last() != mah)
             mahs << mah;
         const QString year = QString::number(cell.day.yzYear);
@@ -110,7 +100,7 @@ QString BeginningMark(const DayCell &cell)
     if (!cell.mahBegins)
         return {};
     return cell.day.mah != 0
-               ? QStringLiteral("Mah %1 begins").arg(FromLatin1(MahName(cell.day.mah)))
+               ? QStringLiteral("Mah %1 begins").arg(FromCore(MahName(cell.day.mah)))
                : QStringLiteral("Gatha days begin");
 }
 
@@ -162,7 +152,7 @@ QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
         // brings it twice into one Gregorian year; Jamshedi Navroz, by the Gregorian date, at
         // most once in a YZ year too.
         const QString uid = QStringLiteral("festival-%1-%2-%3@%4")
-                                .arg(FromLatin1(o.festival->key))
+                                .arg(FromCore(o.festival->key))
                                 .arg(o.day.yzYear)
                                 .arg(CalendarName(answer.calendar), host);
         icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
@@ -179,8 +169,8 @@ QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
                 .arg(o.days)
                 .arg(o.days == 1 ? QStringLiteral("day") : QStringLiteral("days"))
                 .arg(o.day.roz)
-                .arg(FromLatin1(RozRowOf(o.day.roz).name),
-                     o.day.mah != 0 ? QStringLiteral("Mah ") + FromLatin1(MahName(o.day.mah))
+                .arg(FromCore(RozRowOf(o.day.roz).name),
+                     o.day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(o.day.mah))
                                     : QStringLiteral("no mah"))
                 .arg(o.day.yzYear)
                 .arg(CalendarTitle(answer.calendar));

@@ -21,8 +21,6 @@ struct YearMonth
 
 // "YYYY-MM" exactly, the month within the calendar; nothing else reads as a month.
 std::optional<YearMonth> ParseYearMonth(const QString &text);
-// A decimal number in [low, high], as typed: no sign other than '-', no blanks, no grouping.
-std::optional<int> ParseNumberIn(const QString &text, int low, int high);
 // The month `count` months after `month` (count may be negative), if still in the calendar.
 std::optional<YearMonth> AddMonths(YearMonth month, int count);
 

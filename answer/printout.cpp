@@ -37,13 +37,14 @@ void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
     const qreal gap = Points(device, 8);
 
     // In date order, as the window lists them.
-    std::vector<Observance> entries = answer.observances.value_or(std::vector<Observance>{});
-    std::ranges::stable_sort(
-        entries, {}, [](const Observance &entry) { return ToQDate(entry.date).toJulianDay(); });
-    std::vector<QStringList> rows;
-    for (const Observance &entry : entries)
-        rows.push_back(ObservanceColumns(entry, answer, settings));
-    const QStringList titles = ObservanceColumnTitles();
+    Answer sorted = answer;
+    if (sorted.observances)
+        std::ranges::stable_sort(*sorted.observances, {}, [](const Observance &entry) {
+            return ToQDate(entry.date).toJulianDay();
+        });
+    std::vector<QStringList> rows = ObservanceRows(sorted, settings);
+    const QStringList titles = rows.front();
+    rows.erase(rows.begin());
 
     // The widest text of each column, the titles in bold. A wordy regional long date or note
     // makes the type smaller, down to 7 points; past that the note wraps.

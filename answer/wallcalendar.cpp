@@ -160,7 +160,7 @@ void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, R
             std::vector<Line> lines = {{QString::number(cell.date.day()), Font(family, 16, true)},
                                        {QStringLiteral("%1 %2")
                                             .arg(cell.day.roz)
-                                            .arg(FromLatin1(RozRowOf(cell.day.roz).name)),
+                                            .arg(FromCore(RozRowOf(cell.day.roz).name)),
                                         Font(family, 8)}};
             if (!beginning.isEmpty())
                 lines.push_back({beginning, Font(family, 7.5, false, true)});

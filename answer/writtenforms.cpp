@@ -6,11 +6,6 @@
 
 #include <algorithm>
 
-QString FromLatin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString IsoDate(CalendarDate date)
 {
     return ToQDate(date).toString(Qt::ISODate);

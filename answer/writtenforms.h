@@ -5,6 +5,7 @@
 // The small pieces every written form of an answer uses, kept in one place so that the
 // schedule's and the festivals' texts and calendar files write a date or a table alike.
 #include "calendar/calendardate.h"
+#include "platform/coretext.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,7 +14,6 @@
 #include <string_view>
 #include <vector>
 
-QString FromLatin1(std::string_view text); // the calendar's names and meanings are ASCII
 QString IsoDate(CalendarDate date);        // "2025-08-15"
 icaltimetype IcalDate(CalendarDate date);  // an all-day date for a calendar file
 using CalendarFile = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;

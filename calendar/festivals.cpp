@@ -41,13 +41,7 @@ constexpr Festival kFestivals[] = {
 static_assert(kFestivals[std::size(kFestivals) - 1].span == March21,
               "Jamshedi Navroz is added by Gregorian year, last in the table");
 
-// A day's place in its year, [0, 365]: twelve mah of 30 days, the Gatha days, then roz 36.
-constexpr int PlaceOf(int roz, int mah)
-{
-    return mah != 0 ? (mah - 1) * 30 + roz - 1 : roz + 329;
-}
-
-static_assert(PlaceOf(26, 12) + 10 == PlaceOf(35, 0) + 1, "Muktad runs to the fifth Gatha day");
+static_assert(PlaceInYear(26, 12) + 10 == PlaceInYear(35, 0) + 1, "Muktad runs to the fifth Gatha day");
 
 // Only a Fasli year whose Gregorian February at its end has 29 days holds roz 36.
 bool HasAvardadSalGah(int yzYear, Reckoning reckoning)
@@ -117,11 +111,11 @@ std::vector<FestivalOccurrence> FestivalsBeginningIn(int fromYear, int years, Re
 DayCell CellOf(CalendarDate date, Reckoning reckoning)
 {
     const ZoroastrianDay day = ZoroastrianDayOf(date, reckoning);
-    const int place = PlaceOf(day.roz, day.mah); // [0, 365]
+    const int place = PlaceInYear(day.roz, day.mah); // [0, 365]
     const bool leap = HasAvardadSalGah(day.yzYear, reckoning);
     DayCell cell{date, day, {}, day.roz == 1 || day.roz == 31, day.roz == 1 && day.mah == 1};
     for (const Festival &festival : kFestivals) {
-        const int from = PlaceOf(festival.roz, festival.mah);
+        const int from = PlaceInYear(festival.roz, festival.mah);
         switch (festival.span) {
         case Days:
             if (place >= from && place < from + festival.days)

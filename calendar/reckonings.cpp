@@ -35,19 +35,6 @@ constexpr long FasliNewYear(int gregorianYear)
     return DayNumber(gregorianYear, 3, 21);
 }
 
-// A day's place in its year, [0, 365]: twelve mah of 30 days, then the Gatha days and roz 36.
-ZoroastrianDay FromPlace(int place, int yzYear)
-{
-    if (place < 360)
-        return {place % 30 + 1, place / 30 + 1, yzYear};
-    return {place - 329, 0, yzYear};
-}
-
-int PlaceOf(ZoroastrianDay day)
-{
-    return day.mah != 0 ? (day.mah - 1) * 30 + day.roz - 1 : day.roz + 329;
-}
-
 // The Gregorian year in which the Fasli year holding the date began.
 int FasliStartYear(CalendarDate date)
 {
@@ -69,33 +56,34 @@ ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning)
 {
     if (reckoning == Reckoning::Fasli) {
         const int start = FasliStartYear(date);
-        return FromPlace(int(DayNumber(date) - FasliNewYear(start)), start - 630);
+        return DayAtPlace(int(DayNumber(date) - FasliNewYear(start)), start - 630);
     }
     const long fromNavroz =
         DayNumber(date) - kNavroz1395 + (reckoning == Reckoning::Kadmi ? kKadmiLead : 0);
     // Floored, so that days before 2025 count back whole years: [0, 364].
     const long years = (fromNavroz >= 0 ? fromNavroz : fromNavroz - 364) / 365;
-    return FromPlace(int(fromNavroz - years * 365), int(1395 + years));
+    return DayAtPlace(int(fromNavroz - years * 365), int(1395 + years));
 }
 
 std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning reckoning)
 {
     if (reckoning == Reckoning::Fasli)
-        return DateOfDayNumber(FasliNewYear(day.yzYear + 630) + PlaceOf(day));
-    return DateOfDayNumber(kNavroz1395 + 365L * (day.yzYear - 1395) + PlaceOf(day) -
+        return DateOfDayNumber(FasliNewYear(day.yzYear + 630) + PlaceInYear(day.roz, day.mah));
+    return DateOfDayNumber(kNavroz1395 + 365L * (day.yzYear - 1395) + PlaceInYear(day.roz, day.mah) -
                            (reckoning == Reckoning::Kadmi ? kKadmiLead : 0));
 }
 
-std::optional<CalendarDate> SameRozDateInYear(CalendarDate reckoning, int targetYear,
+std::optional<CalendarDate> SameRozDateInYear(CalendarDate rozDate, int targetYear,
                                               Reckoning calendar)
 {
-    if (targetYear < reckoning.year())
+    if (targetYear < rozDate.year())
         return std::nullopt;
     if (calendar != Reckoning::Fasli)
-        return DateOfDayNumber(DayNumber(reckoning) + 365L * (targetYear - reckoning.year()));
+        return DateOfDayNumber(DayNumber(rozDate) + 365L * (targetYear - rozDate.year()));
     // A Fasli year runs from 21 March into the next Gregorian year; the one that began the year
     // before holds the target year's January to March, its Gathas and its roz 36 included.
-    const int place = PlaceOf(ZoroastrianDayOf(reckoning, calendar));
+    const ZoroastrianDay own = ZoroastrianDayOf(rozDate, calendar);
+    const int place = PlaceInYear(own.roz, own.mah);
     const long earlier = FasliNewYear(targetYear - 1);
     const long later = FasliNewYear(targetYear);
     const long number = earlier + std::min<long>(place, later - earlier - 1);
@@ -105,16 +93,16 @@ std::optional<CalendarDate> SameRozDateInYear(CalendarDate reckoning, int target
     return DateOfDayNumber(later + place);
 }
 
-std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate reckoning,
+std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate rozDate,
                                           std::u16string_view yearText, DateOrderCode order,
                                           const DateTextRules &rules)
 {
     if (calendar != Reckoning::Fasli)
-        return SameRozDate(reckoning, yearText, order, rules);
+        return SameRozDate(rozDate, yearText, order, rules);
     const std::optional<int> year = ParseYearText(yearText, rules);
     if (!year)
         return std::nullopt;
-    return SameRozDateInYear(reckoning, *year, calendar);
+    return SameRozDateInYear(rozDate, *year, calendar);
 }
 
 const RozRow &RozRowOf(int roz)
@@ -127,7 +115,7 @@ std::string_view MahName(int mah)
     return kMahNames[mah - 1];
 }
 
-std::vector<Observance> MakeSchedule(CalendarDate reckoning, Reckoning calendar,
+std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
                                      const ScheduleRequest &request)
 {
     std::vector<Observance> entries;
@@ -136,9 +124,9 @@ std::vector<Observance> MakeSchedule(CalendarDate reckoning, Reckoning calendar,
             entries.push_back({kind, n, *date, ZoroastrianDayOf(*date, calendar), keptAs});
     };
     for (int year : request.years)
-        add(ObservanceKind::Year, year, SameRozDateInYear(reckoning, year, calendar));
+        add(ObservanceKind::Year, year, SameRozDateInYear(rozDate, year, calendar));
 
-    const ZoroastrianDay own = ZoroastrianDayOf(reckoning, calendar);
+    const ZoroastrianDay own = ZoroastrianDayOf(rozDate, calendar);
     // A Gatha day closes mah 12, so its months are those of the next year.
     const int keptAs = own.mah == 0 ? std::min(own.roz - 30, 5) : 0;
     const int months = (own.mah == 0 ? 12 : own.mah) - 1; // [0, 11]
@@ -149,7 +137,7 @@ std::vector<Observance> MakeSchedule(CalendarDate reckoning, Reckoning calendar,
     }
 
     for (int n : request.days)
-        add(ObservanceKind::Day, n, DateOfDayNumber(DayNumber(reckoning) + n - 1));
+        add(ObservanceKind::Day, n, DateOfDayNumber(DayNumber(rozDate) + n - 1));
     return entries;
 }
 

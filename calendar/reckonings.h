@@ -29,6 +29,18 @@ struct ZoroastrianDay
     int yzYear;
 };
 
+// A day's place in its year, [0, 365]: twelve mah of 30 roz, then the Gatha days and roz 36;
+// and the day at a place of a year.
+constexpr int PlaceInYear(int roz, int mah)
+{
+    return mah != 0 ? (mah - 1) * 30 + roz - 1 : roz + 329;
+}
+constexpr ZoroastrianDay DayAtPlace(int place, int yzYear)
+{
+    return place < 360 ? ZoroastrianDay{place % 30 + 1, place / 30 + 1, yzYear}
+                       : ZoroastrianDay{place - 329, 0, yzYear};
+}
+
 // By day arithmetic; for Shahenshahi it agrees with the day-by-day walk of ReckonRozAndMonth.
 ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning);
 
@@ -37,14 +49,14 @@ ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning);
 std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning reckoning);
 
 // The date in the Gregorian target year with the same roz and mah, or nullopt for a target year
-// before the reckoning year. Shahenshahi and Kadmi: always 365 days a year later, which is what
+// before the year of the roz date. Shahenshahi and Kadmi: always 365 days a year later, which is what
 // SameRozDate walks to. Fasli: Avardad-sal-gah falls back to the fifth Gatha day in a year
 // without it, as 29 February falls back to 28 February.
-std::optional<CalendarDate> SameRozDateInYear(CalendarDate reckoning, int targetYear,
+std::optional<CalendarDate> SameRozDateInYear(CalendarDate rozDate, int targetYear,
                                               Reckoning calendar);
 
 // SameRozDate in any reckoning: the single calculation's answer for a typed year.
-std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate reckoning,
+std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate rozDate,
                                           std::u16string_view yearText, DateOrderCode order,
                                           const DateTextRules &rules);
 
@@ -62,7 +74,7 @@ enum class ObservanceKind
 struct Observance
 {
     ObservanceKind kind;
-    int n; // the target year, the month after the reckoning's own, or the day counted from it
+    int n; // the target year, the month after the roz date's own, or the day counted from it
     CalendarDate date;
     ZoroastrianDay day;
     // A Gatha day has no roz in a month: the n-th Gatha day is kept on roz n, and
@@ -74,11 +86,11 @@ struct ScheduleRequest
 {
     std::vector<int> years; // Gregorian target years, as the single calculation reads them
     int months = 0;
-    std::vector<int> days; // day 1 is the reckoning date
+    std::vector<int> days; // day 1 is the roz date
 };
 
-// Entries that fall outside the calendar or before the reckoning year are left out.
-std::vector<Observance> MakeSchedule(CalendarDate reckoning, Reckoning calendar,
+// Entries that fall outside the calendar or before the year of the roz date are left out.
+std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
                                      const ScheduleRequest &request);
 
 // The target years `from` to `from + count - 1` as the single calculation reads each of them

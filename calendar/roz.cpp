@@ -92,16 +92,16 @@ std::optional<CalendarDate> BeforeDawnShift(CalendarDate entered, bool beforeDaw
     return entered.previousDay();
 }
 
-RozReckoning ReckonRozAndMonth(CalendarDate reckoning, DateOrderCode order)
+RozReckoning ReckonRozAndMonth(CalendarDate rozDate, DateOrderCode order)
 {
     const CalendarDate reference = ReferenceDate(order);
     CalendarDate walking = reference;
     Counter roz;
     Counter month;
-    if (reckoning <= reference) {
+    if (rozDate <= reference) {
         roz = 35;
         month = 12;
-        while (walking != reckoning) {
+        while (walking != rozDate) {
             --roz;
             if (roz == 0) {
                 --month;
@@ -117,7 +117,7 @@ RozReckoning ReckonRozAndMonth(CalendarDate reckoning, DateOrderCode order)
         // Just before roz 1 of month 1; never a result, as the reference takes the other way.
         roz = 0;
         month = 1;
-        while (walking != reckoning) {
+        while (walking != rozDate) {
             ++roz;
             // Months 1 to 11 hold 30 roz; month 12 adds the five Gatha days.
             if ((roz == 31 && month != 12) || roz == 36) {
@@ -132,9 +132,9 @@ RozReckoning ReckonRozAndMonth(CalendarDate reckoning, DateOrderCode order)
     return {roz, month};
 }
 
-int ReckonRoz(CalendarDate reckoning, DateOrderCode order)
+int ReckonRoz(CalendarDate rozDate, DateOrderCode order)
 {
-    return ReckonRozAndMonth(reckoning, order).roz;
+    return ReckonRozAndMonth(rozDate, order).roz;
 }
 
 int CountLeapDays(CalendarDate from, CalendarDate to)
@@ -147,7 +147,7 @@ int CountLeapDays(CalendarDate from, CalendarDate to)
     return count;
 }
 
-std::optional<CalendarDate> SameRozDate(CalendarDate reckoning, std::u16string_view yearText,
+std::optional<CalendarDate> SameRozDate(CalendarDate rozDate, std::u16string_view yearText,
                                         DateOrderCode order, const DateTextRules &rules)
 {
     auto targetText = [&](int day, int month) {
@@ -165,17 +165,17 @@ std::optional<CalendarDate> SameRozDate(CalendarDate reckoning, std::u16string_v
     if (!ParseYearText(yearText, rules))
         return std::nullopt;
     std::optional<CalendarDate> target =
-        ParseDateText(targetText(reckoning.day(), reckoning.month()), order, rules);
+        ParseDateText(targetText(rozDate.day(), rozDate.month()), order, rules);
     // A 29 February has no namesake in a common year. Counting to 1 March instead still lands
     // 365 days a year later, on 28 February, which is the anniversary the person asked for.
-    if (!target && reckoning.month() == 2 && reckoning.day() == 29)
+    if (!target && rozDate.month() == 2 && rozDate.day() == 29)
         target = ParseDateText(targetText(1, 3), order, rules);
-    if (!target || reckoning.year() > target->year())
+    if (!target || rozDate.year() > target->year())
         return std::nullopt;
 
     // Each 29 February on the way pushes the 365-day year one Gregorian day earlier.
     CalendarDate result = *target;
-    for (int count = CountLeapDays(reckoning, *target); count > 0; --count)
+    for (int count = CountLeapDays(rozDate, *target); count > 0; --count)
         result = result.previousDay();
     return result;
 }

@@ -27,17 +27,17 @@ struct RozReckoning
 std::optional<CalendarDate> BeforeDawnShift(CalendarDate entered, bool beforeDawn);
 
 // The roz of a date, walked one day at a time from 20 August 2001 (roz 35 of month 12).
-int ReckonRoz(CalendarDate reckoning, DateOrderCode order);
-RozReckoning ReckonRozAndMonth(CalendarDate reckoning, DateOrderCode order);
+int ReckonRoz(CalendarDate rozDate, DateOrderCode order);
+RozReckoning ReckonRozAndMonth(CalendarDate rozDate, DateOrderCode order);
 
 // The 29 Februaries from `from` up to but not including `to`, counted day by day.
 int CountLeapDays(CalendarDate from, CalendarDate to);
 
 // The date in the target year on which the same roz of the same month falls again, or nullopt
-// when it cannot be calculated (a target year before the reckoning year, or a year text that
+// when it cannot be calculated (a target year before the year of the roz date, or a year text that
 // is not a year number). The year text is taken as typed, untrimmed, and read as the date
 // parse reads a year field, short years included.
-std::optional<CalendarDate> SameRozDate(CalendarDate reckoning, std::u16string_view yearText,
+std::optional<CalendarDate> SameRozDate(CalendarDate rozDate, std::u16string_view yearText,
                                         DateOrderCode order, const DateTextRules &rules);
 
 // The 35 roz of the 365-day year, indexed as the calendar indexes them: 1 to 35.

@@ -46,14 +46,14 @@ Daylight DaylightOf(int status)
 
 constexpr double kRadian = 3.14159265358979323846 / 180.0;
 
-struct Place
+struct Coordinates
 {
     double latitude;
     double longitude;
 };
 
 // The sun's hour angle [-180, 180) and altitude of its centre, in degrees, at a moment in UT.
-void HourAngleAndAltitude(double julianDay, Place place, double *hourAngle, double *altitude,
+void HourAngleAndAltitude(double julianDay, Coordinates place, double *hourAngle, double *altitude,
                           double *declination)
 {
     ln_equ_posn sun;
@@ -71,7 +71,7 @@ void HourAngleAndAltitude(double julianDay, Place place, double *hourAngle, doub
 // each event into that day, so an event near 0h UT can go missing. Its answer, moved by whole
 // days to the right solar day, is therefore refined here with the sun's position at the
 // moment itself until the correction is below a second.
-double Refined(double julianDay, Place place, bool transit)
+double Refined(double julianDay, Coordinates place, bool transit)
 {
     for (int i = 0; i < 5; ++i) {
         double hourAngle, altitude, declination;
@@ -109,7 +109,7 @@ SunDay SunOn(CalendarDate date, double latitude, double longitude)
                                 LN_SOLAR_STANDART_HORIZON, &day);
     if (status != 0)
         return {DaylightOf(status), 0, 0, 0};
-    const Place place{latitude, longitude};
+    const Coordinates place{latitude, longitude};
     // The solar noon nearest mean noon, the rise in the half day before it, the set in the
     // half day after it.
     const double transit = Refined(Into(day.transit, meanNoon - 0.5), place, true);

@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
-Place PlaceOf(const PlaceRow &row)
+Place PlaceFromRow(const PlaceRow &row)
 {
     return {QString::fromUtf8(row.name.data(), qsizetype(row.name.size())), row.latitude,
             row.longitude, QTimeZone(QByteArray(row.zone.data(), qsizetype(row.zone.size())))};
@@ -19,7 +19,7 @@ std::optional<Place> ReadPlace(const QString &text, QString *problem)
     if (!given.contains(u',')) {
         const QByteArray name = given.toUtf8();
         if (const PlaceRow *row = BuiltInPlace(std::string_view(name.constData(), name.size())))
-            return PlaceOf(*row);
+            return PlaceFromRow(*row);
         *problem = QStringLiteral("\"%1\" is no built-in place").arg(given);
         return std::nullopt;
     }

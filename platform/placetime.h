@@ -20,7 +20,7 @@ struct Place
     QTimeZone zone;
 };
 
-Place PlaceOf(const PlaceRow &row);
+Place PlaceFromRow(const PlaceRow &row);
 
 // A built-in place by name (any case) or "LAT,LON,ZONE" such as "51.51,-0.13,Europe/London".
 // nullopt with `problem` set to what is wrong: no such place, not that form, a latitude or

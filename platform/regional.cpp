@@ -2,17 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/regional.h"
 
+#include "platform/coretext.h"
+
 namespace {
-
-std::u16string toU16(const QString &text)
-{
-    return std::u16string(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
-}
-
-std::u16string_view viewOf(const QString &text)
-{
-    return std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
-}
 
 bool isFieldLetter(QChar c)
 {
@@ -74,7 +66,7 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale &locale)
     settings.decimalSeparator = decimal.size() == 1 ? decimal.at(0) : QChar(u'.');
 
     DateTextRules &rules = settings.rules;
-    rules.separator = toU16(settings.dateSeparator);
+    rules.separator = std::u16string(ToCore(settings.dateSeparator));
     const QString zero = locale.zeroDigit();
     rules.zeroDigit = zero.size() == 1 ? zero.at(0).unicode() : u'0';
     rules.decimalSeparator = settings.decimalSeparator.unicode();
@@ -85,7 +77,7 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale &locale)
             for (const QString &name :
                  {locale.monthName(month, format), locale.standaloneMonthName(month, format)}) {
                 if (!name.isEmpty())
-                    rules.monthWords.push_back({toU16(name.toCaseFolded()), month});
+                    rules.monthWords.push_back({std::u16string(ToCore(name.toCaseFolded())), month});
             }
         }
     }
@@ -115,7 +107,7 @@ std::optional<CalendarDate> ParseDate(const QString &text, DateOrderCode order,
 {
     // Folding the whole text leaves digits and separators alone and lets month names of any
     // script match the folded regional names.
-    return ParseDateText(viewOf(text.toCaseFolded()), order, settings.rules);
+    return ParseDateText(ToCore(text.toCaseFolded()), order, settings.rules);
 }
 
 bool IsDate(const QString &text, DateOrderCode order, const RegionalSettings &settings)
@@ -127,7 +119,6 @@ QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSett
 {
     auto twoDigits = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); };
     auto fourDigits = [](int n) { return QStringLiteral("%1").arg(n, 4, 10, QChar(u'0')); };
-    const QString &separator = settings.dateSeparator;
 
     if (pattern == u"dd-mmm-yyyy")
         return twoDigits(date.day()) + u'-' + settings.shortMonthNames.at(date.month() - 1) + u'-' +
@@ -136,26 +127,32 @@ QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSett
         return settings.locale.toString(ToQDate(date), settings.longDatePattern);
     if (pattern == u"Short Date")
         return settings.locale.toString(ToQDate(date), settings.shortDatePattern);
-    if (pattern == u"dd/mm/yyyy")
-        return twoDigits(date.day()) + separator + twoDigits(date.month()) + separator +
-               fourDigits(date.year());
-    if (pattern == u"mm/dd/yyyy")
-        return twoDigits(date.month()) + separator + twoDigits(date.day()) + separator +
-               fourDigits(date.year());
-    if (pattern == u"yyyy/mm/dd")
-        return fourDigits(date.year()) + separator + twoDigits(date.month()) + separator +
-               twoDigits(date.day());
+    // The numeric patterns in the three orders: "-" stands for itself, "/" for the regional
+    // separator.
+    for (const DateOrderCode order : {kDayMonthYear, kMonthDayYear, kYearMonthDay}) {
+        const QString hint = DateFormatHint(order);
+        const QString separator = pattern == hint                      ? QStringLiteral("-")
+                                  : pattern == TodayPattern(order) ? settings.dateSeparator
+                                                                       : QString();
+        if (separator.isEmpty())
+            continue;
+        const QString day = twoDigits(date.day()), month = twoDigits(date.month());
+        const QString year = fourDigits(date.year());
+        return order == kDayMonthYear   ? day + separator + month + separator + year
+               : order == kMonthDayYear ? month + separator + day + separator + year
+                                        : year + separator + month + separator + day;
+    }
     return settings.locale.toString(ToQDate(date), pattern);
 }
 
 bool IsNumeric(const QString &text, const RegionalSettings &settings)
 {
-    return IsNumericText(viewOf(text), settings.rules);
+    return IsNumericText(ToCore(text), settings.rules);
 }
 
 double Val(const QString &text, const RegionalSettings &settings)
 {
-    return LeadingNumber(viewOf(text), settings.rules.zeroDigit);
+    return LeadingNumber(ToCore(text), settings.rules.zeroDigit);
 }
 
 DateOrderCode DetectDateOrder(const RegionalSettings &settings)
@@ -189,14 +186,5 @@ QString DateFormatHint(DateOrderCode order)
 
 QString TodayPattern(DateOrderCode order)
 {
-    if (order == kDayMonthYear)
-        return QStringLiteral("dd/mm/yyyy");
-    if (order == kMonthDayYear)
-        return QStringLiteral("mm/dd/yyyy");
-    return QStringLiteral("yyyy/mm/dd");
-}
-
-QString InvalidDateMessage(DateOrderCode order)
-{
-    return QStringLiteral("Please Enter a Valid date in the Format: ") + DateFormatHint(order);
+    return DateFormatHint(order).replace(u'-', u'/');
 }

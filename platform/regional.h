@@ -40,8 +40,9 @@ std::optional<CalendarDate> ParseDate(const QString &text, DateOrderCode order,
                                       const RegionalSettings &settings);
 bool IsDate(const QString &text, DateOrderCode order, const RegionalSettings &settings);
 
-// Formats by the program's named patterns: "dd-mmm-yyyy", "Long Date", "Short Date",
-// "dd/mm/yyyy", "mm/dd/yyyy" and "yyyy/mm/dd" (each "/" the regional separator).
+// Formats by the program's named patterns: "dd-mmm-yyyy", "Long Date", "Short Date", the
+// typing hints "dd-mm-yyyy", "mm-dd-yyyy" and "yyyy-mm-dd", and "dd/mm/yyyy", "mm/dd/yyyy" and
+// "yyyy/mm/dd" (each "/" the regional separator).
 QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSettings &settings);
 
 bool IsNumeric(const QString &text, const RegionalSettings &settings);
@@ -51,7 +52,7 @@ double Val(const QString &text, const RegionalSettings &settings);
 // comes first: "22" gives day-month-year, "11" month-day-year, anything else year-month-day.
 DateOrderCode DetectDateOrder(const RegionalSettings &settings);
 
-// The typing hint and sample date that go with a date order, and the invalid-date message.
-QString DateFormatHint(DateOrderCode order);     // "dd-mm-yyyy", "mm-dd-yyyy" or "yyyy-mm-dd"
-QString TodayPattern(DateOrderCode order);       // "dd/mm/yyyy", "mm/dd/yyyy" or "yyyy/mm/dd"
-QString InvalidDateMessage(DateOrderCode order); // "Please Enter a Valid date in the Format: ..."
+// The pattern a date is typed in, in a date order, as the typing hint names it ("dd-mm-yyyy",
+// "mm-dd-yyyy" or "yyyy-mm-dd"), and the same with the regional separator ("dd/mm/yyyy", ...).
+QString DateFormatHint(DateOrderCode order);
+QString TodayPattern(DateOrderCode order);

@@ -110,10 +110,10 @@ void TestCli::runs_data()
         {"schedule table, an earlier year left out", "en_GB.UTF-8",
          "schedule --before-dawn --from 2000 --years 2 --months 1 21-08-2001",
          "0||21-Aug-2001: VAHISHTOIST (35), " + gathas +
-             "Observance  Date         Roz  Name         Mah        YZ\n"
-             "Year 2001   20-Aug-2001  35   VAHISHTOIST  -          1370\n"
-             "Month 1     25-Aug-2001  5    ASFANDARMAD  Farvardin  1371  Gatha day 5 kept on "
-             "roz 5\n"},
+             "Observance  Date                      Roz               Mah        YZ    Note\n"
+             "Year 2001   Monday, 20 August 2001    VAHISHTOIST (35)  -          1370\n"
+             "Month 1     Saturday, 25 August 2001  ASFANDARMAD (5)   Farvardin  1371  Gatha day "
+             "5 kept on roz 5\n"},
         {"help", "C", "--help", "0||Usage: " DALVANE_CLI " [options] DATE [YEAR]\n..."},
         {"schedule help", "C", "schedule --help", "0||Usage: " DALVANE_CLI " [options] schedu..."},
         {"calendar file", "C",

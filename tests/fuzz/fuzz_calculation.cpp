@@ -12,6 +12,7 @@
 #include "answer/answer.h"
 #include "civiloracle.h"
 #include "answer/festivalanswer.h"
+#include "answer/question.h"
 #include "platform/regional.h"
 #include "calendar/roz.h"
 

@@ -212,8 +212,8 @@ QStringList TableRows(const frmSchedule &window)
 // ("ok": a scratch folder) with a text of the file or the warning shown; last the date the
 // Schedule window opens at from the selected day.
 const char kCalendar[] =
-    R"(day first | en_GB | 20-08-2025 | 0 | 2025-08-20 | 1 | 1:22 14:35 15:1 31:17 | ok | UID:festival-navroz-1395-shahenshahi@dalvane.example.org | 20/08/2025
-no date, month first, Fasli | en_US |  | 2 | 2001-08-21 | 7 | 1:14 21:4 | /nonexistent/x.ics | The calendar file /nonexistent/x.ics cannot be written: No such file or directory | 08/21/2001)";
+    R"(day first | en_GB | 20-08-2025 | 0 | 2025-08-20 | 1 | 1:22 14:35 15:1 31:17 | ok | UID:festival-navroz-1395-shahenshahi@dalvane.example.org | 20-08-2025
+no date, month first, Fasli | en_US |  | 2 | 2001-08-21 | 7 | 1:14 21:4 | /nonexistent/x.ics | The calendar file /nonexistent/x.ics cannot be written: No such file or directory | 08-21-2001)";
 
 // The PATH, with "/" standing for a scratch folder holding a/kinfocenter, b/hardinfo,
 // c/hardinfo, d/hardinfo (not executable), bin/hardinfo and hardinfo, and the program found.
@@ -432,8 +432,8 @@ private slots:
         QCOMPARE(
             dates,
             QStringList(
-                {"21/08/2001 I can't read that date, so here are the days to keep from today !",
-                 "20/08/2001 Here are all the days to keep for that date...Dikraaa !"}));
+                {"21-08-2001 I can't read that date, so here are the days to keep from today !",
+                 "20-08-2001 Here are all the days to keep for that date...Dikraaa !"}));
         QCOMPARE(w->Text1->text(), "  20-08-2001 ");
         QCOMPARE(w.services.suggestions.last(),
                  QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +

@@ -3,6 +3,7 @@
 #include "windows/calendar/frmcalendar.h"
 
 #include "answer/answer.h"
+#include "platform/coretext.h"
 #include "answer/festivalanswer.h"
 #include "calendar/roz.h"
 #include "answer/wallcalendar.h"
@@ -26,11 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel *MakeValue(QWidget *parent, const char *name, const QString &spokenName)
 {
@@ -97,7 +93,7 @@ void RozCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) co
     small.setPointSizeF(small.pointSizeF() * 0.9);
     painter->setFont(small);
     const QString number = QString::number(cell.day.roz);
-    const QString named = number + u' ' + FromView(RozRowOf(cell.day.roz).name);
+    const QString named = number + u' ' + FromCore(RozRowOf(cell.day.roz).name);
     const bool fits = painter->fontMetrics().horizontalAdvance(named) <= text.width();
     // The day number stands in the middle of the cell; the roz goes below it.
     painter->drawText(text, Qt::AlignHCenter | Qt::AlignBottom, fits ? named : number);
@@ -277,9 +273,9 @@ void frmCalendar::showSelectedDay()
         return;
     const DayCell cell = CellOf(*date, calMonth->CurrentReckoning());
     const RozRow &row = RozRowOf(cell.day.roz);
-    lblRoz->setText(QStringLiteral("%1 (%2)").arg(FromView(row.name)).arg(cell.day.roz));
-    lblMeaning->setText(FromView(row.meaning));
-    lblMah->setText((cell.day.mah != 0 ? QStringLiteral("Mah ") + FromView(MahName(cell.day.mah))
+    lblRoz->setText(QStringLiteral("%1 (%2)").arg(FromCore(row.name)).arg(cell.day.roz));
+    lblMeaning->setText(FromCore(row.meaning));
+    lblMah->setText((cell.day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(cell.day.mah))
                                        : QStringLiteral("No mah (Gatha days)")) +
                     QStringLiteral(", YZ %1").arg(cell.day.yzYear));
     QStringList festivals;

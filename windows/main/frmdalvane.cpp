@@ -3,12 +3,14 @@
 #include "windows/main/frmdalvane.h"
 
 #include "platform/addresses.h"
+#include "platform/coretext.h"
 #include "platform/dialogfont.h"
 #include "windows/main/ellreg.h"
 #include "windows/about/frmabout.h"
 #include "windows/calendar/frmcalendar.h"
 #include "windows/help/frmhelp.h"
 #include "windows/schedule/frmschedule.h"
+#include "answer/question.h"
 #include "calendar/roz.h"
 #include "platform/twips.h"
 #include "platform/windowservices.h"
@@ -35,16 +37,6 @@ namespace {
 
 const QString kGreeting = QStringLiteral("Get the latest Dalvane from ") + kWebAddress;
 const QString kAboutRemark = QStringLiteral("What do you think? Email me at ") + kContactAddress;
-
-QString FromAscii(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string_view Utf16(const QString &text)
-{
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
-}
 
 // The trim of the date field drops blanks only, as the typing rules know no other white space.
 QString TrimBlanks(const QString &text)
@@ -373,20 +365,10 @@ void frmDalvane::Form_Initialize()
     Text5->setText(QString::number(m_services.Today().year()));
     setTalk(kGreeting);
     EllReg::DateOrder = DetectDateOrder(m_settings);
-    switch (EllReg::DateOrder) {
-    case kDayMonthYear:
-        setCaption(Label2, QStringLiteral("( In the Format dd-mm-yyyy )"));
-        Text1->setText(QStringLiteral("01-02-1971"));
-        break;
-    case kMonthDayYear:
-        setCaption(Label2, QStringLiteral("( In the Format mm-dd-yyyy )"));
-        Text1->setText(QStringLiteral("02-01-1971"));
-        break;
-    default:
-        setCaption(Label2, QStringLiteral("( In the Format yyyy-mm-dd )"));
-        Text1->setText(QStringLiteral("1971-02-01"));
-        break;
-    }
+    // The sample is 1 February 1971 written as the hint says, whatever the regional separator.
+    constexpr CalendarDate sample = *CalendarDate::fromYmd(1971, 2, 1);
+    setCaption(Label2, DateHintCaption(EllReg::DateOrder));
+    Text1->setText(FormatDate(sample, DateFormatHint(EllReg::DateOrder), m_settings));
 }
 
 void frmDalvane::CalculateRoz()
@@ -394,33 +376,17 @@ void frmDalvane::CalculateRoz()
     const QString entry = TrimBlanks(Text1->text());
     Text1->setText(entry);
 
-    // The before-dawn shift is settled with the date check: the day before the first day of
-    // the calendar is refused as an invalid date rather than failing half-way through.
-    std::optional<CalendarDate> reckoning;
-    const std::optional<CalendarDate> entered = ParseDate(entry, EllReg::DateOrder, m_settings);
-    if (entered)
-        reckoning = BeforeDawnShift(*entered, Check1->isChecked());
-    if (!reckoning) {
-        m_services.ShowWarning(this, InvalidDateMessage(EllReg::DateOrder));
-        setTalk(QStringLiteral("Please enter a valid date...you sure are making me work !"));
-        moveFocus(Text1);
+    Question question;
+    question.dateText = entry;
+    question.order = EllReg::DateOrder;
+    question.beforeDawn = Check1->isChecked();
+    question.yearText = Text5->text();
+    const std::variant<CheckedQuestion, InputProblem> checked = Check(question, m_settings);
+    if (const auto *problem = std::get_if<InputProblem>(&checked)) {
+        refuse(*problem);
         return;
     }
-    if (!IsNumeric(Text5->text(), m_settings)) {
-        m_services.ShowWarning(this, QStringLiteral("Please Enter a Valid Year"));
-        setTalk(QStringLiteral("Yo...please...enter a Valid year dikraa !"));
-        Text5->setText(QString::number(m_services.Today().year()));
-        moveFocus(Text5);
-        return;
-    }
-    const double year = Val(Text5->text(), m_settings);
-    if (year < 1 || year > 9999) {
-        m_services.ShowWarning(this, QStringLiteral("Please Enter a Year between 1 and 9999"));
-        setTalk(QStringLiteral("Please enter a number I recognize !"));
-        Text5->setText(QString::number(m_services.Today().year()));
-        moveFocus(Text5);
-        return;
-    }
+    const CheckedQuestion &input = std::get<CheckedQuestion>(checked);
 
     setTalk(QStringLiteral("I'm working, I'm calculating....please wait !"));
     Command1->setEnabled(false);
@@ -432,30 +398,43 @@ void frmDalvane::CalculateRoz()
 
     // The walks below run for up to some millions of days without returning to the event loop,
     // so each field is painted as soon as it is known.
-    setResult(Text2, FormatDate(*entered, QStringLiteral("dd-mmm-yyyy"), m_settings));
+    setResult(Text2, FormatDate(input.entered, QStringLiteral("dd-mmm-yyyy"), m_settings));
     m_services.RepaintNow(Text2);
 
-    const RozRow &row = RozTable[ReckonRoz(*reckoning, EllReg::DateOrder)];
+    const RozRow &row = RozTable[ReckonRoz(input.rozDate, EllReg::DateOrder)];
     setTalk(QStringLiteral("There, I've finished calculating the Roz...next the Date..."));
-    setResult(Text3, FromAscii(row.name));
-    setCaption(Label10, FromAscii(row.meaning));
+    setResult(Text3, FromCore(row.name));
+    setCaption(Label10, FromCore(row.meaning));
     m_services.RepaintNow(Text3);
     m_services.RepaintNow(Label10);
 
-    const QString yearText = Text5->text();
-    if (const std::optional<CalendarDate> same =
-            SameRozDate(*reckoning, Utf16(yearText), EllReg::DateOrder, m_settings.rules)) {
-        setResult(Text4, FormatDate(*same, QStringLiteral("Long Date"), m_settings));
-        setTalk(QStringLiteral("Finished calculating the Roz and the Date...Dikraaa !"));
-    } else {
-        setTalk(QStringLiteral("I did the Roz but I can't calculate that Date...try again please"));
-        setResult(Text4, QStringLiteral("Cannot be Calculated"));
-    }
+    const std::optional<CalendarDate> same =
+        SameRozDate(input.rozDate, ToCore(question.yearText), EllReg::DateOrder, m_settings.rules);
+    setTalk(same ? QStringLiteral("Finished calculating the Roz and the Date...Dikraaa !")
+                 : QStringLiteral("I did the Roz but I can't calculate that Date...try again please"));
+    setResult(Text4, SameRozText(same, m_settings));
 
     Command1->setEnabled(true);
     Command2->setEnabled(true);
     Command3->setEnabled(true);
     moveFocus(Text1);
+}
+
+// A check that failed: its box, the remark that goes with it, and the field to type again. A
+// bad year gives way to the current one.
+void frmDalvane::refuse(const InputProblem &problem)
+{
+    m_services.ShowWarning(this, problem.message);
+    if (problem.field == InputProblem::Date) {
+        setTalk(QStringLiteral("Please enter a valid date...you sure are making me work !"));
+        moveFocus(Text1);
+        return;
+    }
+    setTalk(problem.check == InputProblem::YearNotANumber
+                ? QStringLiteral("Yo...please...enter a Valid year dikraa !")
+                : QStringLiteral("Please enter a number I recognize !"));
+    Text5->setText(QString::number(m_services.Today().year()));
+    moveFocus(Text5);
 }
 
 void frmDalvane::Command1_Click()

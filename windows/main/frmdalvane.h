@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+struct InputProblem;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -130,6 +131,7 @@ private:
     void sizeToCaption(QLabel *label);
     void moveFocus(QLineEdit *field);
     void cancelAll();
+    void refuse(const InputProblem &problem);
     void todaysRoz(bool clearBeforeDawn);
 
     WindowServices &m_services;

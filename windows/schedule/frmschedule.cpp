@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/schedule/frmschedule.h"
 
-#include "answer/answer.h"
+#include "answer/question.h"
 #include "platform/dialogfont.h"
 #include "windows/schedule/observancemodel.h"
 #include "platform/placetime.h"
+#include "platform/files.h"
 #include "platform/windowservices.h"
 
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -67,11 +67,18 @@ frmSchedule::~frmSchedule() = default;
 
 void frmSchedule::createControls()
 {
+    createFields();
+    createResults();
+    createLayout();
+}
+
+void frmSchedule::createFields()
+{
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
-    lblFormat = new QLabel(QStringLiteral("( In the Format %1 )").arg(DateFormatHint(m_order)));
+    lblFormat = new QLabel(DateHintCaption(m_order));
     chkBeforeDawn = new QCheckBox(
         QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
@@ -85,7 +92,7 @@ void frmSchedule::createControls()
     const QTimeZone system(m_services.SystemTimeZoneId());
     int inZone = -1, inTerritory = -1;
     for (const PlaceRow &row : BuiltInPlaces()) {
-        const Place place = PlaceOf(row);
+        const Place place = PlaceFromRow(row);
         if (inZone < 0 && place.zone.id() == system.id())
             inZone = cboPlace->count();
         if (inTerritory < 0 && system.isValid() && place.zone.territory() == system.territory())
@@ -115,7 +122,11 @@ void frmSchedule::createControls()
     spnRemind->setRange(0, 365);
     spnRemind->setSpecialValueText(QStringLiteral("No reminder"));
     spnRemind->setSuffix(QStringLiteral(" days before"));
+}
 
+// The summary and the problem over the table, and the commands under it.
+void frmSchedule::createResults()
+{
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setWordWrap(true);
@@ -158,7 +169,10 @@ void frmSchedule::createControls()
     // Enter in a field is no command: nothing here needs confirming.
     for (QAbstractButton *button : buttons->buttons())
         static_cast<QPushButton *>(button)->setAutoDefault(false);
+}
 
+void frmSchedule::createLayout()
+{
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(txtDate, 1);
     dateRow->addWidget(lblFormat);
@@ -216,7 +230,7 @@ void frmSchedule::SetDate(CalendarDate date, bool beforeDawn)
 {
     const QSignalBlocker quiet(chkBeforeDawn);
     chkBeforeDawn->setChecked(beforeDawn);
-    txtDate->setText(FormatDate(date, TodayPattern(m_order), m_settings));
+    txtDate->setText(FormatDate(date, DateFormatHint(m_order), m_settings));
     Input_Change();
 }
 
@@ -241,7 +255,7 @@ void frmSchedule::Input_Change()
     if (timeGiven) {
         question.beforeDawn = false;
         question.time = time;
-        question.place = PlaceOf(BuiltInPlaces()[cboPlace->currentIndex()]);
+        question.place = PlaceFromRow(BuiltInPlaces()[cboPlace->currentIndex()]);
     }
 
     const std::variant<Answer, InputProblem> asked = Ask(question, m_settings);
@@ -295,11 +309,9 @@ void frmSchedule::cmdSave_Click()
     const std::optional<int> remind =
         spnRemind->value() == 0 ? std::nullopt : std::optional(spnRemind->value());
     const QByteArray data = toICalendar(*answer, QDateTime::currentDateTimeUtc(), remind);
-    // Written beside the target and renamed over it only when whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        m_services.ShowWarning(this, QStringLiteral("The calendar file %1 cannot be written: %2")
-                                         .arg(path, file.errorString()));
+    if (const std::optional<QString> problem = SaveWholeFile(path, data))
+        m_services.ShowWarning(
+            this, QStringLiteral("The calendar file %1 cannot be written: %2").arg(path, *problem));
 }
 
 void frmSchedule::cmdPrint_Click()

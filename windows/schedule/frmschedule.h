@@ -63,6 +63,9 @@ public:
 
 private:
     void createControls();
+    void createFields();
+    void createResults();
+    void createLayout();
     void createConnections();
     void markField(QWidget *field, bool bad);
 

@@ -10,22 +10,18 @@ void ObservanceModel::SetAnswer(const std::optional<Answer> &answer)
 {
     beginResetModel();
     m_answer = answer;
-    m_rows.clear();
-    if (m_answer && m_answer->observances) {
-        for (const Observance &entry : *m_answer->observances)
-            m_rows.push_back(ObservanceColumns(entry, *m_answer, m_settings));
-    }
+    m_rows = m_answer ? ObservanceRows(*m_answer, m_settings) : std::vector<QStringList>{};
     endResetModel();
 }
 
 int ObservanceModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() || m_rows.empty() ? 0 : int(m_rows.size()) - 1;
 }
 
 int ObservanceModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(ObservanceColumnTitles().size());
+    return parent.isValid() ? 0 : int(ObservanceColumns().size());
 }
 
 QVariant ObservanceModel::data(const QModelIndex &index, int role) const
@@ -33,30 +29,17 @@ QVariant ObservanceModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole)
-        return m_rows[index.row()][index.column()];
+        return m_rows[size_t(index.row()) + 1][index.column()];
     if (role != Qt::UserRole)
         return {};
-    // Sorting: a long date, "Day 10" and a roz number sort as what they stand for, not as text.
-    const Observance &entry = (*m_answer->observances)[index.row()];
-    switch (index.column()) {
-    case 0:
-        return int(entry.kind) * 100000 + entry.n;
-    case 1:
-        return ToQDate(entry.date).toJulianDay();
-    case 2:
-        return entry.day.roz;
-    case 3:
-        return entry.day.mah;
-    case 4:
-        return entry.day.yzYear;
-    default:
-        return m_rows[index.row()][index.column()];
-    }
+    const Observance &entry = (*m_answer->observances)[size_t(index.row())];
+    return ObservanceColumns()[size_t(index.column())].sortKey(entry, *m_answer);
 }
 
 QVariant ObservanceModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return ObservanceColumnTitles().value(section);
+    return QString::fromLatin1(ObservanceColumns()[size_t(section)].title);
 }

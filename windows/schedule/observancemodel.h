@@ -7,8 +7,8 @@
 
 #include <QAbstractTableModel>
 
-// A schedule's observances as a table: Observance, Date, Roz, Mah, YZ and Note, every text as
-// the shared answer writes it. The sort role orders by date, day number and year as numbers.
+// A schedule's observances as a table, in the columns every listing of a schedule has; the sort
+// role orders by what each column stands for.
 class ObservanceModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -29,5 +29,5 @@ public:
 private:
     const RegionalSettings &m_settings;
     std::optional<Answer> m_answer;
-    std::vector<QStringList> m_rows;
+    std::vector<QStringList> m_rows; // titles first
 };

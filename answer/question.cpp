@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "answer/question.h"
+
+#include "calendar/roz.h"
+#include "platform/regional.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+InputProblem DateProblem(InputProblem::Check check, const QString &message)
+{
+    return {InputProblem::Date, message, check};
+}
+
+InputProblem YearProblem(InputProblem::Check check, const QString &message)
+{
+    return {InputProblem::Year, message, check};
+}
+
+// A control character would cut the name short in the calendar file, or break a line.
+QString PersonName(const QString &given)
+{
+    QString name;
+    for (QChar c : given)
+        if (c.isSpace() || c.category() != QChar::Other_Control)
+            name += c;
+    return name.simplified();
+}
+
+} // namespace
+
+std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
+                                                  const RegionalSettings &settings)
+{
+    const std::optional<CalendarDate> entered =
+        ParseDate(question.dateText, question.order, settings);
+    // Without a place the before-dawn shift is settled with the date: the day before the first
+    // day of the calendar is refused as an invalid date rather than failing half-way through.
+    std::optional<CalendarDate> rozDate;
+    if (entered && !question.place)
+        rozDate = BeforeDawnShift(*entered, question.beforeDawn);
+    if (!entered || (!question.place && !rozDate))
+        return DateProblem(InputProblem::NotADate, InvalidDateMessage(question.order));
+    if (!IsNumeric(question.yearText, settings))
+        return YearProblem(InputProblem::YearNotANumber, QStringLiteral("Please Enter a Valid Year"));
+    const double year = Val(question.yearText, settings);
+    if (year < 1 || year > 9999)
+        return YearProblem(InputProblem::YearOutOfRange,
+                           QStringLiteral("Please Enter a Year between 1 and 9999"));
+    if (!question.place)
+        return CheckedQuestion{*entered, *rozDate, year, std::nullopt};
+
+    QString problem;
+    std::optional<SunAnswer> sun = SunAnswerFor(*question.place, *entered, question.time,
+                                                question.calendar, settings, &problem);
+    if (!sun)
+        return DateProblem(InputProblem::NoSunrise, problem);
+    rozDate = BeforeDawnShift(*entered, question.beforeDawn || sun->beforeSunrise);
+    if (!rozDate)
+        return DateProblem(InputProblem::NotADate, InvalidDateMessage(question.order));
+    return CheckedQuestion{*entered, *rozDate, year, std::move(sun)};
+}
+
+std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings)
+{
+    const std::variant<CheckedQuestion, InputProblem> checked = Check(question, settings);
+    if (const auto *problem = std::get_if<InputProblem>(&checked))
+        return *problem;
+    const CheckedQuestion &input = std::get<CheckedQuestion>(checked);
+    Answer answer = Calculate(input.entered, input.rozDate, question.calendar, question.yearText,
+                              question.order, settings);
+    answer.sun = input.sun;
+    if (question.schedule) {
+        ScheduleRequest request = *question.schedule;
+        request.years = TargetYears(int(input.year), question.yearCount, settings.rules);
+        answer.observances = MakeSchedule(input.rozDate, question.calendar, request);
+        answer.person = PersonName(question.person);
+    }
+    return answer;
+}
+
+QString InvalidDateMessage(DateOrderCode order)
+{
+    return QStringLiteral("Please Enter a Valid date in the Format: ") + DateFormatHint(order);
+}
+
+QString DateHintCaption(DateOrderCode order)
+{
+    return QStringLiteral("( In the Format %1 )").arg(DateFormatHint(order));
+}
+
+std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)
+{
+    std::vector<int> numbers;
+    if (text.trimmed().isEmpty())
+        return numbers;
+    for (const QString &item : text.split(u',')) {
+        bool ok = false;
+        const int number = item.trimmed().toInt(&ok);
+        if (!ok || number < low || number > high)
+            return std::nullopt;
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+std::optional<int> ParseNumberIn(const QString &text, int low, int high)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,9}")));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    const int value = text.toInt();
+    return value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+}

@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a user types, checked once for every front end: the calculator window, the Schedule
+// window and the command line read a date, a year and a list alike and say the same words.
+#include "answer/answer.h"
+
+#include <QString>
+#include <optional>
+#include <variant>
+#include <vector>
+
+// What the user asks, as typed: a date and a year, and for a schedule what it lists.
+struct Question
+{
+    QString dateText; // trimmed
+    DateOrderCode order = kYearMonthDay;
+    bool beforeDawn = false;
+    Reckoning calendar = Reckoning::Shahenshahi;
+    QString yearText;                        // the year asked about; a schedule's first year
+    std::optional<ScheduleRequest> schedule; // its years are filled in from yearText and yearCount
+    int yearCount = 10;
+    QString person;
+    // Where the event was, for sunrise and sunset; with a time the sunrise rule replaces the
+    // before-dawn flag.
+    std::optional<Place> place;
+    std::optional<QTime> time;
+};
+
+// Why a question cannot be answered, in the window's own words, and the field to blame.
+struct InputProblem
+{
+    enum Field
+    {
+        Date,
+        Year,
+    } field;
+    QString message;
+    // Which check failed, for a front end that answers each in its own way.
+    enum Check
+    {
+        NotADate,
+        NoSunrise,
+        YearNotANumber,
+        YearOutOfRange,
+    } check;
+};
+
+// A question whose texts read: the date entered, the date whose roz it has (the day before for
+// an event before dawn or sunrise), the value of the year and the sun at the place.
+struct CheckedQuestion
+{
+    CalendarDate entered;
+    CalendarDate rozDate;
+    double year; // [1, 9999], a fraction allowed
+    std::optional<SunAnswer> sun;
+};
+
+// The checks in the calculator's order and with its words: the date (the day before the first
+// day of the calendar is no date either), the year as a number, the year in range, then the
+// sun at the place. A date without sunrise at the place is a problem of the date.
+std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
+                                                  const RegionalSettings &settings);
+// The checks, then Calculate and, for a schedule, MakeSchedule.
+std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings);
+
+// "Please Enter a Valid date in the Format: dd-mm-yyyy", in the date order typed.
+QString InvalidDateMessage(DateOrderCode order);
+// "( In the Format dd-mm-yyyy )", the hint beside a date field.
+QString DateHintCaption(DateOrderCode order);
+
+// A list of whole numbers such as "4, 10, 30", each in [low, high]; the empty text is the empty
+// list. nullopt when any item does not read.
+std::optional<std::vector<int>> NumberList(const QString &text, int low, int high);
+// A decimal number in [low, high], as typed: no sign other than '-', no blanks, no grouping.
+std::optional<int> ParseNumberIn(const QString &text, int low, int high);

@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/cli.h"
+
+#include "answer/answer.h"
+#include "answer/question.h"
+#include "platform/files.h"
+
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr Command kCommands[] = {
+    {"", "the roz of DATE, and the date of the same roz and mah in YEAR", RozCommand, false},
+    {"schedule", "a schedule of observances of DATE", ScheduleCommand, false},
+    {"festivals", "the festivals of a range of years", FestivalsCommand, false},
+    {"month", "a month with the roz of each day", MonthCommand, false},
+    {"calendar", "a wall calendar as a PDF", CalendarCommand, true},
+    {"places", "the places --place knows", PlacesCommand, false},
+};
+
+} // namespace
+
+std::span<const Command> Commands()
+{
+    return kCommands;
+}
+
+const Command &CommandNamed(const char *name)
+{
+    const auto found = std::ranges::find_if(
+        kCommands, [name](const Command &c) { return *c.name && std::strcmp(c.name, name) == 0; });
+    return found != std::end(kCommands) ? *found : kCommands[0];
+}
+
+QString CommandList()
+{
+    QStringList lines;
+    for (const Command &command : kCommands) {
+        if (*command.name)
+            lines << QStringLiteral("  dalvane-cli %1 %2")
+                         .arg(QString::fromLatin1(command.name).leftJustified(10),
+                              QString::fromLatin1(command.help));
+    }
+    return lines.join(u'\n');
+}
+
+void Print(FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+void Print(FILE *stream, const QString &text)
+{
+    Print(stream, text.toUtf8());
+}
+
+int UsageError(const QCommandLineParser &parser, const QString &problem)
+{
+    Print(stderr, QStringLiteral("dalvane-cli: %1\n").arg(problem) + parser.helpText());
+    return 2;
+}
+
+int InputError(const QString &message)
+{
+    Print(stderr, message + u'\n');
+    return 1;
+}
+
+std::optional<int> Parse(QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.parse(arguments))
+        return UsageError(parser, parser.errorText());
+    // --help-all too: the Qt options it would add are not this program's.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        Print(stdout, parser.helpText());
+        return 0;
+    }
+    const QStringList given = parser.optionNames();
+    if (given.contains(QStringLiteral("version")) || given.contains(QStringLiteral("v"))) {
+        Print(stdout, QStringLiteral("Dalvane version %1\n").arg(DALVANE_VERSION));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+QCommandLineOption CalendarOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("calendar"),
+        QStringLiteral("The reckoning: shahenshahi (the default), kadmi or fasli."),
+        QStringLiteral("C"), QStringLiteral("shahenshahi"));
+}
+
+std::optional<Reckoning> ReadCalendar(const QCommandLineParser &parser)
+{
+    return ReckoningNamed(parser.value(QStringLiteral("calendar")));
+}
+
+QString CalendarUsage()
+{
+    return QStringLiteral("--calendar takes shahenshahi, kadmi or fasli");
+}
+
+NumberRead ReadNumber(const QCommandLineParser &parser, const QCommandLineOption &option, int low,
+                      int high)
+{
+    if (!parser.isSet(option) && option.defaultValues().isEmpty())
+        return {};
+    const std::optional<int> value = ParseNumberIn(parser.value(option), low, high);
+    if (value)
+        return {value, {}};
+    return {std::nullopt, QStringLiteral("--%1 takes a number from %2 to %3")
+                              .arg(option.names().first())
+                              .arg(low)
+                              .arg(high)};
+}
+
+int WriteOut(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    if (path == u"-") {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        write(buffer);
+        Print(stdout, buffer.data());
+        return 0;
+    }
+    if (const std::optional<QString> problem = SaveWholeFile(path, write))
+        return InputError(QStringLiteral("dalvane-cli: cannot write %1: %2").arg(path, *problem));
+    return 0;
+}
+
+int WriteOut(const QString &path, const QByteArray &data)
+{
+    return WriteOut(path, [&](QIODevice &device) { return device.write(data) == data.size(); });
+}
