@@ -7,7 +7,7 @@ RELEASE_BUILD := build/release
 BENCH_BUILD   := build/bench
 INSTALL       := tools/install-packages
 
-.PHONY: all run test bench package screenshots clean
+.PHONY: all run test fuzz bench package screenshots clean
 
 all: run
 
@@ -37,6 +37,20 @@ test:
 	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+# A long fuzz run (FUZZ_SECONDS, an hour by default) from the committed corpus; the inputs that
+# reach code the corpus did not are merged into it, to be committed.
+FUZZ_SECONDS ?= 3600
+fuzz:
+	@$(INSTALL) test
+	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target fuzz_calculation
+	mkdir -p $(BUILD)/tests/fuzz/found
+	cd $(BUILD)/tests/fuzz && ASAN_OPTIONS=detect_leaks=1 ./fuzz_calculation \
+	    -max_total_time=$(FUZZ_SECONDS) -max_len=512 -timeout=30 -rss_limit_mb=4096 \
+	    found $(CURDIR)/tests/fuzz/corpus
+	cd $(BUILD)/tests/fuzz && ./fuzz_calculation -merge=1 -max_len=512 \
+	    $(CURDIR)/tests/fuzz/corpus found
 
 $(BENCH_BUILD)/build.ninja: CMakeLists.txt
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \

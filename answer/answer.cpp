@@ -17,17 +17,11 @@
 
 namespace {
 
-QString mahLabel(const ZoroastrianDay &day)
-{
-    return day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(day.mah))
-                        : QStringLiteral("No mah (Gatha days)");
-}
-
 // "Mah Meher, YZ 1394, Shahenshahi"
 QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar)
 {
     return QStringLiteral("%1, YZ %2, %3")
-        .arg(mahLabel(day))
+        .arg(MahLabel(day))
         .arg(day.yzYear)
         .arg(CalendarTitle(calendar));
 }
@@ -140,6 +134,12 @@ QString ObservanceLabel(const Observance &entry)
 QString RozText(const ZoroastrianDay &day)
 {
     return QStringLiteral("%1 (%2)").arg(FromCore(RozRowOf(day.roz).name)).arg(day.roz);
+}
+
+QString MahLabel(const ZoroastrianDay &day)
+{
+    return day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(day.mah))
+                        : QStringLiteral("No mah (Gatha days)");
 }
 
 QString MahText(const ZoroastrianDay &day)

@@ -91,6 +91,11 @@ QString DateHintCaption(DateOrderCode order)
     return QStringLiteral("( In the Format %1 )").arg(DateFormatHint(order));
 }
 
+QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason)
+{
+    return QStringLiteral("The %1 %2 cannot be written: %3").arg(what, path, reason);
+}
+
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)
 {
     std::vector<int> numbers;

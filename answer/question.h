@@ -69,6 +69,8 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
 QString InvalidDateMessage(DateOrderCode order);
 // "( In the Format dd-mm-yyyy )", the hint beside a date field.
 QString DateHintCaption(DateOrderCode order);
+// "The calendar file PATH cannot be written: REASON", as a window says it.
+QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason);
 
 // A list of whole numbers such as "4, 10, 30", each in [low, high]; the empty text is the empty
 // list. nullopt when any item does not read.

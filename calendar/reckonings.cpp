@@ -136,7 +136,11 @@ std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
         add(ObservanceKind::Month, n, DateOfZoroastrianDay(day, calendar), keptAs);
     }
 
-    for (int n : request.days)
+    // The days are a set: "4, 4, 10" keeps the 4th day once, as one event with one identity.
+    std::vector<int> days = request.days;
+    std::ranges::sort(days);
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    for (int n : days)
         add(ObservanceKind::Day, n, DateOfDayNumber(DayNumber(rozDate) + n - 1));
     return entries;
 }

@@ -86,7 +86,7 @@ struct ScheduleRequest
 {
     std::vector<int> years; // Gregorian target years, as the single calculation reads them
     int months = 0;
-    std::vector<int> days; // day 1 is the roz date
+    std::vector<int> days; // day 1 is the roz date; a set, however often a day is given
 };
 
 // Entries that fall outside the calendar or before the year of the roz date are left out.

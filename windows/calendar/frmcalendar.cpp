@@ -3,7 +3,9 @@
 #include "windows/calendar/frmcalendar.h"
 
 #include "answer/answer.h"
+#include "answer/question.h"
 #include "platform/coretext.h"
+#include "platform/files.h"
 #include "answer/festivalanswer.h"
 #include "calendar/roz.h"
 #include "answer/wallcalendar.h"
@@ -19,7 +21,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyle>
@@ -155,11 +156,8 @@ void frmCalendar::createControls()
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     cboReckoning->setAccessibleName(QStringLiteral("Reckoning"));
-    for (Reckoning reckoning : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli}) {
-        QString name = CalendarName(reckoning);
-        name[0] = name[0].toUpper();
-        cboReckoning->addItem(name, int(reckoning));
-    }
+    for (Reckoning reckoning : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
+        cboReckoning->addItem(CalendarTitle(reckoning), int(reckoning));
     lblHeading = MakeValue(this, "lblHeading", QStringLiteral("Mah and YZ year of the month"));
     lblRoz = MakeValue(this, "lblRoz", QStringLiteral("Roz"));
     lblMeaning = MakeValue(this, "lblMeaning", QStringLiteral("Meaning of the roz"));
@@ -272,12 +270,9 @@ void frmCalendar::showSelectedDay()
     if (!date)
         return;
     const DayCell cell = CellOf(*date, calMonth->CurrentReckoning());
-    const RozRow &row = RozRowOf(cell.day.roz);
-    lblRoz->setText(QStringLiteral("%1 (%2)").arg(FromCore(row.name)).arg(cell.day.roz));
-    lblMeaning->setText(FromCore(row.meaning));
-    lblMah->setText((cell.day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(cell.day.mah))
-                                       : QStringLiteral("No mah (Gatha days)")) +
-                    QStringLiteral(", YZ %1").arg(cell.day.yzYear));
+    lblRoz->setText(RozText(cell.day));
+    lblMeaning->setText(FromCore(RozRowOf(cell.day.roz).meaning));
+    lblMah->setText(MahLabel(cell.day) + QStringLiteral(", YZ %1").arg(cell.day.yzYear));
     QStringList festivals;
     for (const FestivalDay &festival : cell.festivals)
         festivals << FestivalDayLabel(festival);
@@ -296,8 +291,7 @@ void frmCalendar::cmdSaveFestivals_Click()
     m_services.ShowModal(&years);
     if (years.result() != QDialog::Accepted)
         return;
-    QString name = CalendarName(reckoning);
-    name[0] = name[0].toUpper();
+    const QString name = CalendarTitle(reckoning);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = m_services.SaveFileName(
         this, QStringLiteral("Save Festivals"),
@@ -309,11 +303,9 @@ void frmCalendar::cmdSaveFestivals_Click()
         toICalendar({reckoning, FestivalsBeginningIn(years.spnFrom->value(),
                                                      years.spnYears->value(), reckoning)},
                     QDateTime::currentDateTimeUtc());
-    // A temporary file beside the target, renamed over it only when whole.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit())
-        m_services.ShowWarning(this, QStringLiteral("The calendar file %1 cannot be written: %2")
-                                         .arg(path, out.errorString()));
+    if (const std::optional<QString> problem = SaveWholeFile(path, data))
+        m_services.ShowWarning(
+            this, UnwritableFileMessage(QStringLiteral("calendar file"), path, *problem));
 }
 
 void frmCalendar::cmdPrint_Click()

@@ -311,7 +311,7 @@ void frmSchedule::cmdSave_Click()
     const QByteArray data = toICalendar(*answer, QDateTime::currentDateTimeUtc(), remind);
     if (const std::optional<QString> problem = SaveWholeFile(path, data))
         m_services.ShowWarning(
-            this, QStringLiteral("The calendar file %1 cannot be written: %2").arg(path, *problem));
+            this, UnwritableFileMessage(QStringLiteral("calendar file"), path, *problem));
 }
 
 void frmSchedule::cmdPrint_Click()
