@@ -13,7 +13,6 @@
 #include <span>
 #include <vector>
 
-class QPagedPaintDevice;
 struct RegionalSettings;
 
 // The sun at the place of the event on the entered date, and with a time of day where that time
@@ -99,7 +98,3 @@ QByteArray PlacesJson();
 // One all-day event per observance of a schedule's answer. The stamp is the time of writing,
 // which RFC 5545 asks of every event; a reminder, when asked for, that many days before.
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays);
-// A schedule's printout: its person and reckoning as heading, the summary and the table, page
-// after page on a printer or a PDF writer.
-void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
-                   const RegionalSettings &settings);

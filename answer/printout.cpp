@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "answer/printout.h"
+
 #include "answer/answer.h"
 #include "platform/regional.h"
 
@@ -8,7 +10,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
-#include <functional>
 #include <numeric>
 
 namespace {
@@ -19,103 +20,148 @@ qreal Points(const QPaintDevice &device, qreal points)
     return points * device.logicalDpiY() / 72.0;
 }
 
+// Room for a binder's holes and a printer's grip, whatever margins it asks for itself.
+void KeepLeastMargins(QPagedPaintDevice &device)
+{
+    const qreal least = 15;
+    const QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(std::max(margins.left(), least), std::max(margins.top(), least),
+                                    std::max(margins.right(), least),
+                                    std::max(margins.bottom(), least)),
+                          QPageLayout::Millimeter);
+}
+
+// A table drawn down the pages, its titles again at the top of each new page.
+class TablePrinter
+{
+public:
+    TablePrinter(QPagedPaintDevice &device, const std::vector<QStringList> &rows);
+
+    void paragraph(const QFont &font, const QString &text);
+    void table();
+
+    const QFont &font() const { return m_font; }
+
+private:
+    void fitColumns();
+    void line(const QFont &font, const QStringList &cells);
+
+    QPagedPaintDevice &m_device;
+    QPainter m_painter;
+    const std::vector<QStringList> &m_rows; // titles first
+    QRectF m_page;
+    qreal m_gap;
+    qreal m_y;
+    QFont m_font;
+    QFont m_bold;
+    std::vector<qreal> m_widths;
+};
+
+TablePrinter::TablePrinter(QPagedPaintDevice &device, const std::vector<QStringList> &rows)
+    : m_device(device), m_painter(&device), m_rows(rows), m_page(m_painter.viewport()),
+      m_gap(Points(device, 8)), m_y(m_page.top())
+{
+    fitColumns();
+}
+
+// The widest text of each column, the titles in bold. A wordy regional long date or note makes
+// the type smaller, down to 7 points; past that the last column wraps.
+void TablePrinter::fitColumns()
+{
+    const qsizetype columns = m_rows.front().size();
+    m_widths.assign(size_t(columns), 0);
+    for (qreal size = 10; size >= 7; size -= 0.5) {
+        m_font.setPointSizeF(size);
+        m_bold = m_font;
+        m_bold.setBold(true);
+        for (size_t row = 0; row < m_rows.size(); ++row) {
+            const QFontMetricsF metrics(row == 0 ? m_bold : m_font, &m_device);
+            for (qsizetype column = 0; column < columns; ++column)
+                m_widths[size_t(column)] =
+                    std::max(row == 0 ? 0 : m_widths[size_t(column)],
+                             metrics.horizontalAdvance(m_rows[row][column]));
+        }
+        if (std::accumulate(m_widths.begin(), m_widths.end(), 0.0) + m_gap * qreal(columns - 1) <=
+            m_page.width())
+            break;
+    }
+    m_widths.back() = std::max(Points(m_device, 60),
+                               m_page.width() - m_gap * qreal(columns - 1) -
+                                   std::accumulate(m_widths.begin(), m_widths.end() - 1, 0.0));
+}
+
+void TablePrinter::paragraph(const QFont &font, const QString &text)
+{
+    m_painter.setFont(font);
+    const QRectF room(m_page.left(), m_y, m_page.width(), m_page.bottom() - m_y);
+    QRectF used;
+    m_painter.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text, &used);
+    m_y += used.height() + Points(m_device, 6);
+}
+
+void TablePrinter::table()
+{
+    m_y += Points(m_device, 6);
+    line(m_bold, m_rows.front());
+    m_painter.setPen(QPen(Qt::black, Points(m_device, 0.5)));
+    m_painter.drawLine(QPointF(m_page.left(), m_y), QPointF(m_page.right(), m_y));
+    m_y += Points(m_device, 3);
+    for (size_t row = 1; row < m_rows.size(); ++row)
+        line(m_font, m_rows[row]);
+}
+
+void TablePrinter::line(const QFont &font, const QStringList &cells)
+{
+    m_painter.setFont(font);
+    qreal height = QFontMetricsF(font, &m_device).height();
+    for (qsizetype column = 0; column < cells.size(); ++column)
+        height = std::max(height, m_painter
+                                      .boundingRect(QRectF(0, 0, m_widths[size_t(column)],
+                                                           m_page.height()),
+                                                    Qt::TextWordWrap, cells[column])
+                                      .height());
+    if (m_y + height > m_page.bottom()) {
+        m_device.newPage();
+        m_y = m_page.top();
+        if (&font != &m_bold)
+            line(m_bold, m_rows.front());
+        m_painter.setFont(font);
+    }
+    qreal x = m_page.left();
+    for (qsizetype column = 0; column < cells.size(); ++column) {
+        m_painter.drawText(QRectF(x, m_y, m_widths[size_t(column)], height),
+                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, cells[column]);
+        x += m_widths[size_t(column)] + m_gap;
+    }
+    m_y += height + Points(m_device, 2);
+}
+
 } // namespace
+
+void PrintTable(QPagedPaintDevice &device, const QString &heading, const QString &summary,
+                const std::vector<QStringList> &rows)
+{
+    KeepLeastMargins(device);
+    TablePrinter printer(device, rows);
+    QFont big = printer.font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    printer.paragraph(big, heading);
+    printer.paragraph(printer.font(), summary);
+    printer.table();
+}
 
 void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
                    const RegionalSettings &settings)
 {
-    // Room for a binder's holes and a printer's grip, whatever margins it asks for itself.
-    const QMarginsF least(15, 15, 15, 15);
-    const QMarginsF margins = device.pageLayout().margins(QPageLayout::Millimeter);
-    device.setPageMargins(QMarginsF(std::max(margins.left(), least.left()),
-                                    std::max(margins.top(), least.top()),
-                                    std::max(margins.right(), least.right()),
-                                    std::max(margins.bottom(), least.bottom())),
-                          QPageLayout::Millimeter);
-    QPainter painter(&device);
-    const QRectF page = painter.viewport();
-    const qreal gap = Points(device, 8);
-
     // In date order, as the window lists them.
     Answer sorted = answer;
     if (sorted.observances)
         std::ranges::stable_sort(*sorted.observances, {}, [](const Observance &entry) {
             return ToQDate(entry.date).toJulianDay();
         });
-    std::vector<QStringList> rows = ObservanceRows(sorted, settings);
-    const QStringList titles = rows.front();
-    rows.erase(rows.begin());
-
-    // The widest text of each column, the titles in bold. A wordy regional long date or note
-    // makes the type smaller, down to 7 points; past that the note wraps.
-    QFont font;
-    QFont bold;
-    std::vector<qreal> widths(titles.size());
-    for (qreal size = 10; size >= 7; size -= 0.5) {
-        font.setPointSizeF(size);
-        bold = font;
-        bold.setBold(true);
-        const QFontMetricsF metrics(font, &device);
-        for (qsizetype column = 0; column < titles.size(); ++column) {
-            widths[column] = QFontMetricsF(bold, &device).horizontalAdvance(titles[column]);
-            for (const QStringList &row : rows)
-                widths[column] = std::max(widths[column], metrics.horizontalAdvance(row[column]));
-        }
-        if (std::accumulate(widths.begin(), widths.end(), 0.0) + gap * (titles.size() - 1) <=
-            page.width())
-            break;
-    }
-    widths.back() =
-        std::max(Points(device, 60), page.width() - gap * (titles.size() - 1) -
-                                         std::accumulate(widths.begin(), widths.end() - 1, 0.0));
-
-    QFont heading = font;
-    heading.setPointSizeF(font.pointSizeF() * 1.6);
-    heading.setBold(true);
-    qreal y = page.top();
-    auto paragraph = [&](const QFont &with, const QString &text) {
-        painter.setFont(with);
-        const QRectF room(page.left(), y, page.width(), page.bottom() - y);
-        QRectF used;
-        painter.drawText(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text, &used);
-        y += used.height() + Points(device, 6);
-    };
-    std::function<void(const QFont &, const QStringList &)> line = [&](const QFont &with,
-                                                                       const QStringList &cells) {
-        painter.setFont(with);
-        qreal height = QFontMetricsF(with, &device).height();
-        for (qsizetype column = 0; column < cells.size(); ++column)
-            height = std::max(height, painter
-                                          .boundingRect(QRectF(0, 0, widths[column], page.height()),
-                                                        Qt::TextWordWrap, cells[column])
-                                          .height());
-        if (y + height > page.bottom()) {
-            device.newPage();
-            y = page.top();
-            if (&with != &bold) {
-                line(bold, titles);
-                painter.setFont(with);
-            }
-        }
-        qreal x = page.left();
-        for (qsizetype column = 0; column < cells.size(); ++column) {
-            painter.drawText(QRectF(x, y, widths[column], height),
-                             Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, cells[column]);
-            x += widths[column] + gap;
-        }
-        y += height + Points(device, 2);
-    };
-
     const QString whose =
         answer.person.isEmpty() ? QStringLiteral("Schedule of Observances") : answer.person;
-    paragraph(heading,
-              QStringLiteral("%1, %2 reckoning").arg(whose, CalendarTitle(answer.calendar)));
-    paragraph(font, ScheduleSummary(answer, settings));
-    y += Points(device, 6);
-    line(bold, titles);
-    painter.setPen(QPen(Qt::black, Points(device, 0.5)));
-    painter.drawLine(QPointF(page.left(), y), QPointF(page.right(), y));
-    y += Points(device, 3);
-    for (const QStringList &row : rows)
-        line(font, row);
+    PrintTable(device, QStringLiteral("%1, %2 reckoning").arg(whose, CalendarTitle(answer.calendar)),
+               ScheduleSummary(answer, settings), ObservanceRows(sorted, settings));
 }

@@ -74,18 +74,106 @@ QPageLayout WallCalendarPageLayout()
                        QPageLayout::Millimeter);
 }
 
+namespace {
+
+// What every page of one wall calendar shares: the painter, the page, the units and the pens.
+struct WallPage
+{
+    WallPage(QPagedPaintDevice &device, const RegionalSettings &settings);
+
+    void heading(YearMonth month, const std::vector<DayCell> &cells, Reckoning calendar);
+    void weekdayNames();
+    void dayBox(const DayCell &cell, const QRectF &box);
+
+    QPagedPaintDevice &device;
+    const RegionalSettings &settings;
+    QPainter painter;
+    qreal mm;
+    QRectF page;
+    QString family = QStringLiteral("Sans Serif");
+    int firstDay; // [1, 7], Monday 1
+    QPen grid, mark;
+    qreal headingHeight, namesHeight;
+};
+
+WallPage::WallPage(QPagedPaintDevice &device, const RegionalSettings &settings)
+    : device(device), settings(settings), painter(&device), mm(device.logicalDpiX() / 25.4),
+      page(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size()),
+      firstDay(int(settings.locale.firstDayOfWeek())), grid(Qt::black, 0.25 * mm),
+      mark(Qt::black, 1.2 * mm), headingHeight(16 * mm), namesHeight(7 * mm)
+{}
+
+// The month on the left, what it spans of the reckoning on the right, on one line.
+void WallPage::heading(YearMonth month, const std::vector<DayCell> &cells, Reckoning calendar)
+{
+    std::vector<Line> title = {
+        {settings.locale.standaloneMonthName(month.month) + u' ' + QString::number(month.year),
+         Font(family, 22, true)}};
+    std::vector<Line> spans = {{MonthReckoningHeading(cells, calendar), Font(family, 11)}};
+    const QSizeF titleBox(page.width() * 0.35, headingHeight);
+    const QSizeF spansBox(page.width() * 0.63, headingHeight);
+    Fit(title, titleBox, &device);
+    Fit(spans, spansBox, &device);
+    DrawLines(painter, title, QRectF(page.topLeft(), titleBox));
+    painter.setFont(spans.front().font);
+    // Both texts stand on the same bottom.
+    const qreal titleHeight = HeightOf(title, titleBox.width(), &device);
+    painter.drawText(QRectF(page.right() - spansBox.width(), page.top(), spansBox.width(),
+                            std::max(titleHeight, HeightOf(spans, spansBox.width(), &device))),
+                     Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, spans.front().text);
+}
+
+void WallPage::weekdayNames()
+{
+    const qreal columnWidth = page.width() / 7;
+    const qreal top = page.top() + headingHeight;
+    for (int column = 0; column < 7; ++column) {
+        const QString name =
+            settings.locale.dayName((firstDay - 1 + column) % 7 + 1, QLocale::LongFormat);
+        std::vector<Line> line = {{name, Font(family, 10, true)}};
+        Fit(line, QSizeF(columnWidth - 2 * mm, namesHeight), &device);
+        painter.setFont(line.front().font);
+        painter.drawText(QRectF(page.left() + column * columnWidth, top, columnWidth, namesHeight),
+                         Qt::AlignCenter, name);
+    }
+}
+
+// A day's box: shaded on a festival, a bar down its left edge where a mah or a year begins, and
+// the day, the roz, the beginning and the festivals in it.
+void WallPage::dayBox(const DayCell &cell, const QRectF &box)
+{
+    if (!cell.festivals.empty())
+        painter.fillRect(box, QColor(236, 236, 236));
+    painter.setPen(grid);
+    painter.drawRect(box);
+    const QString beginning = BeginningMark(cell);
+    if (!beginning.isEmpty()) {
+        painter.setPen(mark);
+        painter.drawLine(box.topLeft() + QPointF(0.6 * mm, 0),
+                         box.bottomLeft() + QPointF(0.6 * mm, 0));
+    }
+    painter.setPen(Qt::black);
+
+    const qreal pad = 1.5 * mm;
+    const QRectF inner = box.adjusted(pad + 0.6 * mm, pad, -pad, -pad);
+    std::vector<Line> lines = {
+        {QString::number(cell.date.day()), Font(family, 16, true)},
+        {QStringLiteral("%1 %2").arg(cell.day.roz).arg(FromCore(RozRowOf(cell.day.roz).name)),
+         Font(family, 8)}};
+    if (!beginning.isEmpty())
+        lines.push_back({beginning, Font(family, 7.5, false, true)});
+    for (const FestivalDay &festival : cell.festivals)
+        lines.push_back({FestivalDayLabel(festival), Font(family, 7.5, festival.dayOf == 1)});
+    Fit(lines, inner.size(), &device);
+    DrawLines(painter, lines, inner);
+}
+
+} // namespace
+
 void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, Reckoning calendar,
                        const RegionalSettings &settings)
 {
-    QPainter painter(&device);
-    const qreal mm = device.logicalDpiX() / 25.4;
-    const QRectF page(QPointF(0, 0),
-                      device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    const QString family = QStringLiteral("Sans Serif");
-    const int firstDay = int(settings.locale.firstDayOfWeek()); // [1, 7], Monday 1
-    const QColor festivalShade(236, 236, 236);
-    const QPen grid(Qt::black, 0.25 * mm), mark(Qt::black, 1.2 * mm);
-
+    WallPage wall(device, settings);
     for (int n = 0; n < months; ++n) {
         const std::optional<YearMonth> month = AddMonths(first, n);
         if (!month)
@@ -93,82 +181,24 @@ void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, R
         if (n > 0)
             device.newPage();
         const std::vector<DayCell> cells = MonthCells(month->year, month->month, calendar);
+        wall.heading(*month, cells, calendar);
+        wall.weekdayNames();
 
-        // The heading: the month on the left, what it spans of the reckoning on the right.
-        const qreal headingHeight = 16 * mm;
-        std::vector<Line> title = {{settings.locale.standaloneMonthName(month->month) + u' ' +
-                                        QString::number(month->year),
-                                    Font(family, 22, true)}};
-        std::vector<Line> spans = {{MonthReckoningHeading(cells, calendar), Font(family, 11)}};
-        const QSizeF titleBox(page.width() * 0.35, headingHeight);
-        const QSizeF spansBox(page.width() * 0.63, headingHeight);
-        Fit(title, titleBox, &device);
-        Fit(spans, spansBox, &device);
-        DrawLines(painter, title, QRectF(page.topLeft(), titleBox));
-        painter.setFont(spans.front().font);
-        // On the title's line, both texts standing on the same bottom.
-        const qreal titleHeight = HeightOf(title, titleBox.width(), &device);
-        painter.drawText(QRectF(page.right() - spansBox.width(), page.top(), spansBox.width(),
-                                std::max(titleHeight, HeightOf(spans, spansBox.width(), &device))),
-                         Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, spans.front().text);
-
-        // The weekday names over the columns.
-        const qreal columnWidth = page.width() / 7;
-        const qreal namesTop = page.top() + headingHeight;
-        const qreal namesHeight = 7 * mm;
-        QFont names = Font(family, 10, true);
-        for (int column = 0; column < 7; ++column) {
-            const QString name =
-                settings.locale.dayName((firstDay - 1 + column) % 7 + 1, QLocale::LongFormat);
-            std::vector<Line> line = {{name, names}};
-            Fit(line, QSizeF(columnWidth - 2 * mm, namesHeight), &device);
-            painter.setFont(line.front().font);
-            painter.drawText(
-                QRectF(page.left() + column * columnWidth, namesTop, columnWidth, namesHeight),
-                Qt::AlignCenter, name);
-        }
-
-        const int lead = (ToQDate(cells.front().date).dayOfWeek() - firstDay + 7) % 7;
+        const qreal columnWidth = wall.page.width() / 7;
+        const int lead = (ToQDate(cells.front().date).dayOfWeek() - wall.firstDay + 7) % 7;
         const int rows = (lead + int(cells.size()) + 6) / 7; // [4, 6]
-        const qreal gridTop = namesTop + namesHeight;
-        const qreal rowHeight = (page.bottom() - gridTop) / rows;
-        const qreal pad = 1.5 * mm;
+        const qreal gridTop = wall.page.top() + wall.headingHeight + wall.namesHeight;
+        const qreal rowHeight = (wall.page.bottom() - gridTop) / rows;
         for (int i = 0; i < rows * 7; ++i) {
-            const QRectF box(page.left() + (i % 7) * columnWidth, gridTop + (i / 7) * rowHeight,
-                             columnWidth, rowHeight);
+            const QRectF box(wall.page.left() + (i % 7) * columnWidth,
+                             gridTop + (i / 7) * rowHeight, columnWidth, rowHeight);
             const int index = i - lead;
-            if (index < 0 || index >= int(cells.size())) {
-                painter.setPen(grid);
-                painter.drawRect(box);
-                continue;
+            if (index >= 0 && index < int(cells.size())) {
+                wall.dayBox(cells[size_t(index)], box);
+            } else {
+                wall.painter.setPen(wall.grid);
+                wall.painter.drawRect(box);
             }
-            const DayCell &cell = cells[size_t(index)];
-            if (!cell.festivals.empty())
-                painter.fillRect(box, festivalShade);
-            painter.setPen(grid);
-            painter.drawRect(box);
-            const QString beginning = BeginningMark(cell);
-            if (!beginning.isEmpty()) {
-                // A bar down the left edge marks the first day of a mah or a year.
-                painter.setPen(mark);
-                painter.drawLine(box.topLeft() + QPointF(0.6 * mm, 0),
-                                 box.bottomLeft() + QPointF(0.6 * mm, 0));
-            }
-            painter.setPen(Qt::black);
-
-            const QRectF inner = box.adjusted(pad + 0.6 * mm, pad, -pad, -pad);
-            std::vector<Line> lines = {{QString::number(cell.date.day()), Font(family, 16, true)},
-                                       {QStringLiteral("%1 %2")
-                                            .arg(cell.day.roz)
-                                            .arg(FromCore(RozRowOf(cell.day.roz).name)),
-                                        Font(family, 8)}};
-            if (!beginning.isEmpty())
-                lines.push_back({beginning, Font(family, 7.5, false, true)});
-            for (const FestivalDay &festival : cell.festivals)
-                lines.push_back(
-                    {FestivalDayLabel(festival), Font(family, 7.5, festival.dayOf == 1)});
-            Fit(lines, inner.size(), &device);
-            DrawLines(painter, lines, inner);
         }
     }
 }

@@ -120,20 +120,9 @@ int fullYear(const Field &field)
     return field.value;
 }
 
-} // namespace
-
-std::optional<int> ParseYearText(std::u16string_view text, const DateTextRules &rules)
-{
-    Field field;
-    field.text = trimmed(text);
-    readNumber(field, rules.zeroDigit);
-    if (field.value < 0)
-        return std::nullopt;
-    return fullYear(field);
-}
-
-std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCode order,
-                                          const DateTextRules &rules)
+// Splits a date text into its three fields: numbers or a month name, apart by blanks and at
+// most one separator ("-", "/" or the regional one). false when it is not three such fields.
+bool ReadFields(std::u16string_view text, const DateTextRules &rules, Field (&fields)[3])
 {
     const std::u16string_view regional = trimmed(rules.separator);
     auto separatorAt = [&](std::u16string_view rest) -> size_t {
@@ -147,11 +136,10 @@ std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCod
     };
 
     text = trimmed(text);
-    Field fields[3];
     int count = 0;
     while (!text.empty()) {
         if (count == 3)
-            return std::nullopt; // a fourth field
+            return false; // a fourth field
         size_t length = 0;
         while (length < text.size() && !isBlank(text[length]) &&
                separatorAt(text.substr(length)) == 0)
@@ -160,7 +148,7 @@ std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCod
         field.text = text.substr(0, length);
         text.remove_prefix(length);
         if (field.text.empty())
-            return std::nullopt; // two separators in a row
+            return false; // two separators in a row
         readNumber(field, rules.zeroDigit);
         if (field.value < 0) {
             // A month name may keep its abbreviation dot even where "." also separates fields.
@@ -171,7 +159,7 @@ std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCod
             }
             field.month = monthOfName(field.text, rules);
             if (field.month == 0)
-                return std::nullopt; // stray letters, a time of day, a number too long
+                return false; // stray letters, a time of day, a number too long
         }
         // Between two fields: blanks, at most one separator, blanks; at least one of them.
         const size_t before = text.size();
@@ -181,13 +169,17 @@ std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCod
             skipBlanks(text);
         }
         if (text.size() == before && !text.empty())
-            return std::nullopt; // fields run together
+            return false; // fields run together
         if (text.size() != before && text.empty())
-            return std::nullopt; // a trailing separator
+            return false; // a trailing separator
     }
-    if (count != 3)
-        return std::nullopt;
+    return count == 3;
+}
 
+// The date three fields name in a date order; a month name takes the month's place whatever
+// the order.
+std::optional<CalendarDate> DateOfFields(const Field (&fields)[3], DateOrderCode order)
+{
     const Field *day = nullptr;
     const Field *month = nullptr;
     const Field *year = nullptr;
@@ -227,6 +219,27 @@ std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCod
         return std::nullopt;
     const int monthNumber = month->month != 0 ? month->month : month->value;
     return CalendarDate::fromYmd(fullYear(*year), monthNumber, day->value);
+}
+
+} // namespace
+
+std::optional<int> ParseYearText(std::u16string_view text, const DateTextRules &rules)
+{
+    Field field;
+    field.text = trimmed(text);
+    readNumber(field, rules.zeroDigit);
+    if (field.value < 0)
+        return std::nullopt;
+    return fullYear(field);
+}
+
+std::optional<CalendarDate> ParseDateText(std::u16string_view text, DateOrderCode order,
+                                          const DateTextRules &rules)
+{
+    Field fields[3];
+    if (!ReadFields(text, rules, fields))
+        return std::nullopt;
+    return DateOfFields(fields, order);
 }
 
 bool IsNumericText(std::u16string_view text, const DateTextRules &rules)

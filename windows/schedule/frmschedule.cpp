@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/schedule/frmschedule.h"
 
+#include "answer/printout.h"
 #include "answer/question.h"
 #include "platform/dialogfont.h"
 #include "windows/schedule/observancemodel.h"
