@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer/answer.h"
 
+#include "answer/writtenforms.h"
 #include "platform/addresses.h"
 #include "platform/regional.h"
-#include "answer/writtenforms.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -108,7 +108,7 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
 Answer Calculate(CalendarDate entered, CalendarDate rozDate, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
 {
-    Answer answer{entered,     rozDate,    calendar,     ZoroastrianDayOf(rozDate, calendar),
+    Answer answer{entered,     rozDate,      calendar,     ZoroastrianDayOf(rozDate, calendar),
                   yearText,    std::nullopt, std::nullopt, {},
                   std::nullopt};
     if (calendar == Reckoning::Shahenshahi)
@@ -161,19 +161,24 @@ std::span<const ObservanceColumn> ObservanceColumns()
 {
     using Settings = const RegionalSettings &;
     static const ObservanceColumn columns[] = {
-        {"Observance", [](const Observance &e, const Answer &, Settings) { return ObservanceLabel(e); },
+        {"Observance",
+         [](const Observance &e, const Answer &, Settings) { return ObservanceLabel(e); },
          [](const Observance &e, const Answer &) { return QVariant(int(e.kind) * 100000 + e.n); }},
         {"Date",
          [](const Observance &e, const Answer &, Settings settings) {
              return FormatDate(e.date, QStringLiteral("Long Date"), settings);
          },
-         [](const Observance &e, const Answer &) { return QVariant(ToQDate(e.date).toJulianDay()); }},
+         [](const Observance &e, const Answer &) {
+             return QVariant(ToQDate(e.date).toJulianDay());
+         }},
         {"Roz", [](const Observance &e, const Answer &, Settings) { return RozText(e.day); },
          [](const Observance &e, const Answer &) { return QVariant(e.day.roz); }},
         {"Mah", [](const Observance &e, const Answer &, Settings) { return MahText(e.day); },
          [](const Observance &e, const Answer &) { return QVariant(e.day.mah); }},
         {"YZ",
-         [](const Observance &e, const Answer &, Settings) { return QString::number(e.day.yzYear); },
+         [](const Observance &e, const Answer &, Settings) {
+             return QString::number(e.day.yzYear);
+         },
          [](const Observance &e, const Answer &) { return QVariant(e.day.yzYear); }},
         {"Note",
          [](const Observance &e, const Answer &answer, Settings) {
@@ -208,8 +213,7 @@ QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
 
 QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 {
-    return ScheduleHeading(answer, settings) + u'\n' +
-           FromCore(RozRowOf(answer.day.roz).meaning) +
+    return ScheduleHeading(answer, settings) + u'\n' + FromCore(RozRowOf(answer.day.roz).meaning) +
            (answer.sun ? u'\n' + sunLine(*answer.sun) : QString());
 }
 

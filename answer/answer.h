@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/placetime.h"
 #include "calendar/reckonings.h"
+#include "platform/placetime.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -61,7 +61,7 @@ QString CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
 QString ObservanceLabel(const Observance &entry); // "Day 4", "Month 3", "Year 2027"
 QString RozText(const ZoroastrianDay &day);       // "VAHISHTOIST (35)"
 QString MahText(const ZoroastrianDay &day);       // "Farvardin", or "-" on a day of no mah
-QString MahLabel(const ZoroastrianDay &day); // "Mah Farvardin", or "No mah (Gatha days)"
+QString MahLabel(const ZoroastrianDay &day);      // "Mah Farvardin", or "No mah (Gatha days)"
 // How a Gatha day's monthly observance is kept, for an entry of the schedule of `own`; empty
 // for every other entry.
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own);

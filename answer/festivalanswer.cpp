@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer/festivalanswer.h"
 
-#include "platform/addresses.h"
 #include "answer/answer.h"
-#include "platform/regional.h"
 #include "answer/writtenforms.h"
+#include "platform/addresses.h"
+#include "platform/regional.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -99,9 +99,8 @@ QString BeginningMark(const DayCell &cell)
         return QStringLiteral("YZ %1 begins").arg(cell.day.yzYear);
     if (!cell.mahBegins)
         return {};
-    return cell.day.mah != 0
-               ? QStringLiteral("Mah %1 begins").arg(FromCore(MahName(cell.day.mah)))
-               : QStringLiteral("Gatha days begin");
+    return cell.day.mah != 0 ? QStringLiteral("Mah %1 begins").arg(FromCore(MahName(cell.day.mah)))
+                             : QStringLiteral("Gatha days begin");
 }
 
 std::vector<FestivalOccurrence> FestivalsOfMonth(YearMonth month, Reckoning calendar)

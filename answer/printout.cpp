@@ -77,9 +77,8 @@ void TablePrinter::fitColumns()
         for (size_t row = 0; row < m_rows.size(); ++row) {
             const QFontMetricsF metrics(row == 0 ? m_bold : m_font, &m_device);
             for (qsizetype column = 0; column < columns; ++column)
-                m_widths[size_t(column)] =
-                    std::max(row == 0 ? 0 : m_widths[size_t(column)],
-                             metrics.horizontalAdvance(m_rows[row][column]));
+                m_widths[size_t(column)] = std::max(row == 0 ? 0 : m_widths[size_t(column)],
+                                                    metrics.horizontalAdvance(m_rows[row][column]));
         }
         if (std::accumulate(m_widths.begin(), m_widths.end(), 0.0) + m_gap * qreal(columns - 1) <=
             m_page.width())
@@ -115,11 +114,11 @@ void TablePrinter::line(const QFont &font, const QStringList &cells)
     m_painter.setFont(font);
     qreal height = QFontMetricsF(font, &m_device).height();
     for (qsizetype column = 0; column < cells.size(); ++column)
-        height = std::max(height, m_painter
-                                      .boundingRect(QRectF(0, 0, m_widths[size_t(column)],
-                                                           m_page.height()),
-                                                    Qt::TextWordWrap, cells[column])
-                                      .height());
+        height = std::max(height,
+                          m_painter
+                              .boundingRect(QRectF(0, 0, m_widths[size_t(column)], m_page.height()),
+                                            Qt::TextWordWrap, cells[column])
+                              .height());
     if (m_y + height > m_page.bottom()) {
         m_device.newPage();
         m_y = m_page.top();
@@ -162,6 +161,7 @@ void PrintSchedule(QPagedPaintDevice &device, const Answer &answer,
         });
     const QString whose =
         answer.person.isEmpty() ? QStringLiteral("Schedule of Observances") : answer.person;
-    PrintTable(device, QStringLiteral("%1, %2 reckoning").arg(whose, CalendarTitle(answer.calendar)),
+    PrintTable(device,
+               QStringLiteral("%1, %2 reckoning").arg(whose, CalendarTitle(answer.calendar)),
                ScheduleSummary(answer, settings), ObservanceRows(sorted, settings));
 }

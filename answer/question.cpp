@@ -44,7 +44,8 @@ std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
     if (!entered || (!question.place && !rozDate))
         return DateProblem(InputProblem::NotADate, InvalidDateMessage(question.order));
     if (!IsNumeric(question.yearText, settings))
-        return YearProblem(InputProblem::YearNotANumber, QStringLiteral("Please Enter a Valid Year"));
+        return YearProblem(InputProblem::YearNotANumber,
+                           QStringLiteral("Please Enter a Valid Year"));
     const double year = Val(question.yearText, settings);
     if (year < 1 || year > 9999)
         return YearProblem(InputProblem::YearOutOfRange,

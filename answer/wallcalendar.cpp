@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer/wallcalendar.h"
 
-#include "platform/regional.h"
-#include "calendar/roz.h"
 #include "answer/writtenforms.h"
+#include "calendar/roz.h"
+#include "platform/regional.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

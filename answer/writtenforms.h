@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-QString IsoDate(CalendarDate date);        // "2025-08-15"
-icaltimetype IcalDate(CalendarDate date);  // an all-day date for a calendar file
+QString IsoDate(CalendarDate date);       // "2025-08-15"
+icaltimetype IcalDate(CalendarDate date); // an all-day date for a calendar file
 using CalendarFile = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
 // An empty calendar with the version and the producer every file of ours carries.
 CalendarFile NewCalendarFile();

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/main/frmdalvane.h"
 #include "platform/qtwindowservices.h"
 #include "platform/regional.h"
 #include "platform/registry.h"
+#include "windows/main/frmdalvane.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,9 +3,9 @@
 //
 // The festivals of 1000 years, a month view's cells as a repaint asks them, and the 12-page
 // wall calendar written as a PDF.
+#include "answer/wallcalendar.h"
 #include "calendar/festivals.h"
 #include "platform/regional.h"
-#include "answer/wallcalendar.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

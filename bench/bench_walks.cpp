@@ -5,8 +5,8 @@
 // calendar, and the same walks made the straightforward way on QDate for comparison; and
 // dalvane-cli's schedule of a date against its single calculation.
 #include "answer/answer.h"
-#include "platform/regional.h"
 #include "calendar/roz.h"
+#include "platform/regional.h"
 
 #include <QDate>
 #include <benchmark/benchmark.h>

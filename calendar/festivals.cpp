@@ -41,7 +41,8 @@ constexpr Festival kFestivals[] = {
 static_assert(kFestivals[std::size(kFestivals) - 1].span == March21,
               "Jamshedi Navroz is added by Gregorian year, last in the table");
 
-static_assert(PlaceInYear(26, 12) + 10 == PlaceInYear(35, 0) + 1, "Muktad runs to the fifth Gatha day");
+static_assert(PlaceInYear(26, 12) + 10 == PlaceInYear(35, 0) + 1,
+              "Muktad runs to the fifth Gatha day");
 
 // Only a Fasli year whose Gregorian February at its end has 29 days holds roz 36.
 bool HasAvardadSalGah(int yzYear, Reckoning reckoning)

@@ -69,7 +69,8 @@ std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning r
 {
     if (reckoning == Reckoning::Fasli)
         return DateOfDayNumber(FasliNewYear(day.yzYear + 630) + PlaceInYear(day.roz, day.mah));
-    return DateOfDayNumber(kNavroz1395 + 365L * (day.yzYear - 1395) + PlaceInYear(day.roz, day.mah) -
+    return DateOfDayNumber(kNavroz1395 + 365L * (day.yzYear - 1395) +
+                           PlaceInYear(day.roz, day.mah) -
                            (reckoning == Reckoning::Kadmi ? kKadmiLead : 0));
 }
 

@@ -49,8 +49,8 @@ ZoroastrianDay ZoroastrianDayOf(CalendarDate date, Reckoning reckoning);
 std::optional<CalendarDate> DateOfZoroastrianDay(ZoroastrianDay day, Reckoning reckoning);
 
 // The date in the Gregorian target year with the same roz and mah, or nullopt for a target year
-// before the year of the roz date. Shahenshahi and Kadmi: always 365 days a year later, which is what
-// SameRozDate walks to. Fasli: Avardad-sal-gah falls back to the fifth Gatha day in a year
+// before the year of the roz date. Shahenshahi and Kadmi: always 365 days a year later, which is
+// what SameRozDate walks to. Fasli: Avardad-sal-gah falls back to the fifth Gatha day in a year
 // without it, as 29 February falls back to 28 February.
 std::optional<CalendarDate> SameRozDateInYear(CalendarDate rozDate, int targetYear,
                                               Reckoning calendar);

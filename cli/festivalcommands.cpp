@@ -59,8 +59,8 @@ int FestivalsCommand(const QStringList &arguments)
     const std::variant<Reckoning, int> parsed = ParseReckoning(parser, arguments);
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
-    const NumberRead first = parser.isSet(from) ? ReadNumber(parser, from, 100, 9999)
-                                                : NumberRead{Today().year(), {}};
+    const NumberRead first =
+        parser.isSet(from) ? ReadNumber(parser, from, 100, 9999) : NumberRead{Today().year(), {}};
     if (!first.value)
         return UsageError(parser, QStringLiteral("--from takes a year from 100 to 9999"));
     const NumberRead count = ReadNumber(parser, years, 1, 1000);
@@ -84,9 +84,9 @@ int FestivalsCommand(const QStringList &arguments)
 int MonthCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    Declare(parser, QStringLiteral("month"),
-            QStringLiteral(
-                "The month laid out in weeks, the roz under each day, and its festivals."));
+    Declare(
+        parser, QStringLiteral("month"),
+        QStringLiteral("The month laid out in weeks, the roz under each day, and its festivals."));
     parser.addPositionalArgument(QStringLiteral("YYYY-MM"),
                                  QStringLiteral("The month (this month by default)."),
                                  QStringLiteral("[YYYY-MM]"));

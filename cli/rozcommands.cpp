@@ -222,17 +222,16 @@ int ScheduleCommand(const QStringList &arguments)
         return UsageError(parser, QStringLiteral("--json and --ics cannot go together"));
 
     question.dateText = operands[1].trimmed();
-    question.yearText =
-        parser.isSet(from) ? parser.value(from) : QString::number(Today().year());
+    question.yearText = parser.isSet(from) ? parser.value(from) : QString::number(Today().year());
     question.schedule = ScheduleRequest{{}, monthCount.value.value_or(0), *dayList};
     question.yearCount = *yearCount.value;
     question.person = parser.value(name);
     const std::variant<Answer, InputProblem> asked = Ask(question, settings);
     if (!parser.isSet(ics) || std::holds_alternative<InputProblem>(asked))
         return Answered(asked, options.json(parser), settings);
-    return WriteOut(parser.value(ics), toICalendar(std::get<Answer>(asked),
-                                                   QDateTime::currentDateTimeUtc(),
-                                                   remindDays.value));
+    return WriteOut(
+        parser.value(ics),
+        toICalendar(std::get<Answer>(asked), QDateTime::currentDateTimeUtc(), remindDays.value));
 }
 
 int PlacesCommand(const QStringList &arguments)

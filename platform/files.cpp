@@ -15,5 +15,6 @@ std::optional<QString> SaveWholeFile(const QString &path,
 
 std::optional<QString> SaveWholeFile(const QString &path, const QByteArray &data)
 {
-    return SaveWholeFile(path, [&](QIODevice &device) { return device.write(data) == data.size(); });
+    return SaveWholeFile(path,
+                         [&](QIODevice &device) { return device.write(data) == data.size(); });
 }

@@ -77,7 +77,8 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale &locale)
             for (const QString &name :
                  {locale.monthName(month, format), locale.standaloneMonthName(month, format)}) {
                 if (!name.isEmpty())
-                    rules.monthWords.push_back({std::u16string(ToCore(name.toCaseFolded())), month});
+                    rules.monthWords.push_back(
+                        {std::u16string(ToCore(name.toCaseFolded())), month});
             }
         }
     }
@@ -131,9 +132,9 @@ QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSett
     // separator.
     for (const DateOrderCode order : {kDayMonthYear, kMonthDayYear, kYearMonthDay}) {
         const QString hint = DateFormatHint(order);
-        const QString separator = pattern == hint                      ? QStringLiteral("-")
+        const QString separator = pattern == hint                  ? QStringLiteral("-")
                                   : pattern == TodayPattern(order) ? settings.dateSeparator
-                                                                       : QString();
+                                                                   : QString();
         if (separator.isEmpty())
             continue;
         const QString day = twoDigits(date.day()), month = twoDigits(date.month());

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/roz.h"
 #include "civiloracle.h"
 #include "platform/regional.h"
-#include "calendar/roz.h"
 #include "testsupport.h"
 
 namespace {

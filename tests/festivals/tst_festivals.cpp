@@ -109,7 +109,8 @@ void TestFestivals::occurrencesAgreeWithCells()
                               o.festival->span == FestivalSpan::LastDay;
                 if (o.festival->span == FestivalSpan::ToYearEnd && last < CalendarDate::last()) {
                     const ZoroastrianDay next = ZoroastrianDayOf(last.nextDay(), reckoning);
-                    QCOMPARE(where + name + QStringLiteral(" then %1/%2").arg(next.roz).arg(next.mah),
+                    QCOMPARE(where + name +
+                                 QStringLiteral(" then %1/%2").arg(next.roz).arg(next.mah),
                              where + name + QStringLiteral(" then 1/1"));
                 }
             }
@@ -119,7 +120,10 @@ void TestFestivals::occurrencesAgreeWithCells()
                  d.year() < from + years && d < CalendarDate::last(); d = d.nextDay()) {
                 QStringList cell;
                 for (const FestivalDay &f : CellOf(d, reckoning).festivals)
-                    cell << QStringLiteral("%1 %2/%3").arg(nameOf(f.festival)).arg(f.dayOf).arg(f.days);
+                    cell << QStringLiteral("%1 %2/%3")
+                                .arg(nameOf(f.festival))
+                                .arg(f.dayOf)
+                                .arg(f.days);
                 QStringList covers = covering.value(Iso(d));
                 cell.sort();
                 covers.sort();

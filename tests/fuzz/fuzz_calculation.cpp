@@ -10,11 +10,11 @@
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
 // With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun).
 #include "answer/answer.h"
-#include "civiloracle.h"
 #include "answer/festivalanswer.h"
 #include "answer/question.h"
-#include "platform/regional.h"
 #include "calendar/roz.h"
+#include "civiloracle.h"
+#include "platform/regional.h"
 
 #include <QSet>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reckonings and the schedule against published dates, the civil calendar and the roz walk.
-#include "civiloracle.h"
 #include "calendar/reckonings.h"
+#include "civiloracle.h"
 
 #include <QTest>
 #include <numeric>
@@ -95,7 +95,8 @@ void TestReckonings::agreesWithTheWalkAndTheCivilCalendar()
         const CalendarDate date = Date(CivilFromDays(n));
         const Civil civil = CivilFromDays(n), next = CivilFromDays(n + 1);
         const QString where = QString::number(n) + QStringLiteral(" days from 1970: ");
-        const bool leapYear = DaysFromCivil({next.year, 3, 1}) - DaysFromCivil({next.year, 2, 28}) == 2;
+        const bool leapYear =
+            DaysFromCivil({next.year, 3, 1}) - DaysFromCivil({next.year, 2, 28}) == 2;
         for (Reckoning r : kAll) {
             const ZoroastrianDay day = ZoroastrianDayOf(date, r);
             const bool roz36Next =

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "windows/main/ellreg.h"
-#include "windows/about/frmabout.h"
-#include "windows/calendar/frmcalendar.h"
-#include "windows/main/frmdalvane.h"
-#include "windows/help/frmhelp.h"
-#include "windows/schedule/frmschedule.h"
-#include "windows/about/keyvalue.h"
 #include "calendar/roz.h"
 #include "testsupport.h"
+#include "windows/about/frmabout.h"
+#include "windows/about/keyvalue.h"
+#include "windows/calendar/frmcalendar.h"
+#include "windows/help/frmhelp.h"
+#include "windows/main/ellreg.h"
+#include "windows/main/frmdalvane.h"
+#include "windows/schedule/frmschedule.h"
 
 #include <QAccessible>
 #include <QAction>

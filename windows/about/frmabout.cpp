@@ -4,10 +4,10 @@
 
 #include "platform/addresses.h"
 #include "platform/dialogfont.h"
-#include "windows/about/keyvalue.h"
 #include "platform/registry.h"
 #include "platform/twips.h"
 #include "platform/windowservices.h"
+#include "windows/about/keyvalue.h"
 
 #include <QFont>
 #include <QIcon>

@@ -3,12 +3,12 @@
 #include "windows/calendar/frmcalendar.h"
 
 #include "answer/answer.h"
+#include "answer/festivalanswer.h"
 #include "answer/question.h"
+#include "answer/wallcalendar.h"
+#include "calendar/roz.h"
 #include "platform/coretext.h"
 #include "platform/files.h"
-#include "answer/festivalanswer.h"
-#include "calendar/roz.h"
-#include "answer/wallcalendar.h"
 #include "platform/windowservices.h"
 
 #include <QAbstractItemView>

@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/main/frmdalvane.h"
 
+#include "answer/question.h"
+#include "calendar/roz.h"
 #include "platform/addresses.h"
 #include "platform/coretext.h"
 #include "platform/dialogfont.h"
-#include "windows/main/ellreg.h"
+#include "platform/twips.h"
+#include "platform/windowservices.h"
 #include "windows/about/frmabout.h"
 #include "windows/calendar/frmcalendar.h"
 #include "windows/help/frmhelp.h"
+#include "windows/main/ellreg.h"
 #include "windows/schedule/frmschedule.h"
-#include "answer/question.h"
-#include "calendar/roz.h"
-#include "platform/twips.h"
-#include "platform/windowservices.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -410,8 +410,9 @@ void frmDalvane::CalculateRoz()
 
     const std::optional<CalendarDate> same =
         SameRozDate(input.rozDate, ToCore(question.yearText), EllReg::DateOrder, m_settings.rules);
-    setTalk(same ? QStringLiteral("Finished calculating the Roz and the Date...Dikraaa !")
-                 : QStringLiteral("I did the Roz but I can't calculate that Date...try again please"));
+    setTalk(
+        same ? QStringLiteral("Finished calculating the Roz and the Date...Dikraaa !")
+             : QStringLiteral("I did the Roz but I can't calculate that Date...try again please"));
     setResult(Text4, SameRozText(same, m_settings));
 
     Command1->setEnabled(true);

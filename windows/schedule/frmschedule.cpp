@@ -5,10 +5,10 @@
 #include "answer/printout.h"
 #include "answer/question.h"
 #include "platform/dialogfont.h"
-#include "windows/schedule/observancemodel.h"
-#include "platform/placetime.h"
 #include "platform/files.h"
+#include "platform/placetime.h"
 #include "platform/windowservices.h"
+#include "windows/schedule/observancemodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
