@@ -13,6 +13,7 @@ namespace {
 
 const CalendarDate kDecember = *CalendarDate::fromYmd(2025, 12, 15);
 
+// The same day again, as a repaint asks for it: the sun's places for it are remembered.
 void Sunrise(benchmark::State &state)
 {
     for (auto _ : state)
