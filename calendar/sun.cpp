@@ -3,18 +3,26 @@
 #include "calendar/sun.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <libnova/dynamical_time.h>
 #include <libnova/precession.h>
-#include <libnova/rise_set.h>
 #include <libnova/sidereal_time.h>
 #include <libnova/solar.h>
+#include <limits>
 
 namespace {
 
 constexpr double kUnixEpochJd = 2440587.5;
+constexpr double kJ2000 = 2451545.0;
 constexpr UtSeconds kHour = 3600;
+constexpr double kRadian = 3.14159265358979323846 / 180.0;
+// The earth turns this many degrees a day against the stars; the sun's hour angle grows by that
+// less the sun's own eastward motion, close to 360.
+constexpr double kSiderealDegreesPerDay = 360.98564736629;
+// The centre 50 arc minutes below the horizon: the upper limb, with refraction.
+constexpr double kHorizon = LN_SOLAR_STANDART_HORIZON;
 
 // 0h UT of the date as a Julian day, in the proleptic Gregorian calendar the dates are kept in
 // (libnova's own conversion turns Julian before October 1582).
@@ -30,91 +38,145 @@ UtSeconds ToMinute(double julianDay)
     return UtSeconds(std::llround((julianDay - kUnixEpochJd) * 1440.0)) * 60;
 }
 
-// libnova gives the sun referred to the equinox of J2000; the rise and set search needs it
-// referred to the equinox of the day, or sunrise drifts by minutes a century away from 2000.
-void SunOfDate(double julianDay, ln_equ_posn *position)
+// The sun's apparent place and the equation of the equinoxes at one instant of dynamical
+// time, in degrees.
+struct SunNode
 {
-    ln_equ_posn j2000;
-    ln_get_solar_equ_coords(julianDay, &j2000);
-    ln_get_equ_prec(&j2000, julianDay, position);
-}
-
-Daylight DaylightOf(int status)
-{
-    return status > 0 ? Daylight::AlwaysUp : Daylight::AlwaysDown;
-}
-
-constexpr double kRadian = 3.14159265358979323846 / 180.0;
-
-struct Coordinates
-{
-    double latitude;
-    double longitude;
+    double ra;
+    double dec;
+    double equinoxes; // apparent less mean sidereal time
 };
 
-// The sun's hour angle [-180, 180) and altitude of its centre, in degrees, at a moment in UT.
-void HourAngleAndAltitude(double julianDay, Coordinates place, double *hourAngle, double *altitude,
-                          double *declination)
+// The VSOP87 solar position costs as much as the rest of a day's sunrise, sunset and noon
+// together, while the sun's place is smooth over days: a cubic through its places six days
+// apart stays within about an arc second of VSOP87 (a tenth of a second of sunrise) from 1900
+// to 2100. The places are taken on one fixed grid of instants, so a day's times are the same
+// whichever days were asked for before it.
+constexpr double kNodeSpacing = 6.0; // days of dynamical time
+
+SunNode NodeAt(std::int64_t index)
 {
-    ln_equ_posn sun;
-    SunOfDate(julianDay + ln_get_dynamical_time_diff(julianDay) / 86400.0, &sun);
-    const double angle = ln_get_apparent_sidereal_time(julianDay) * 15.0 + place.longitude - sun.ra;
-    *hourAngle = angle - 360.0 * std::floor((angle + 180.0) / 360.0);
-    *declination = sun.dec;
-    *altitude = std::asin(std::sin(place.latitude * kRadian) * std::sin(sun.dec * kRadian) +
-                          std::cos(place.latitude * kRadian) * std::cos(sun.dec * kRadian) *
-                              std::cos(*hourAngle * kRadian)) /
-                kRadian;
+    const double julianDay = kJ2000 + kNodeSpacing * double(index);
+    // libnova gives the sun referred to the equinox of J2000; the hour angle needs it referred
+    // to the equinox of the day, or sunrise drifts by minutes a century away from 2000.
+    ln_equ_posn j2000, ofDate;
+    ln_get_solar_equ_coords(julianDay, &j2000);
+    ln_get_equ_prec(&j2000, julianDay, &ofDate);
+    return {ofDate.ra, ofDate.dec,
+            15.0 *
+                (ln_get_apparent_sidereal_time(julianDay) - ln_get_mean_sidereal_time(julianDay))};
 }
 
-// libnova's search makes one correction from positions interpolated over its UT day, and folds
-// each event into that day, so an event near 0h UT can go missing. Its answer, moved by whole
-// days to the right solar day, is therefore refined here with the sun's position at the
-// moment itself until the correction is below a second.
-double Refined(double julianDay, Coordinates place, bool transit)
+// A month drawn day by day asks for the same few grid places again and again; each thread
+// keeps the last ones it computed.
+const SunNode &CachedNode(std::int64_t index)
 {
-    for (int i = 0; i < 5; ++i) {
-        double hourAngle, altitude, declination;
-        HourAngleAndAltitude(julianDay, place, &hourAngle, &altitude, &declination);
-        const double step =
-            transit ? -hourAngle / 360.0
-                    : (altitude - LN_SOLAR_STANDART_HORIZON) /
-                          (360.0 * std::cos(declination * kRadian) *
-                           std::cos(place.latitude * kRadian) * std::sin(hourAngle * kRadian));
-        if (!std::isfinite(step)) // at a pole, where the hour angle means nothing
-            break;
-        julianDay += std::clamp(step, -0.05, 0.05);
-        if (std::abs(step) < 1.0 / 86400.0)
-            break;
+    struct Slot
+    {
+        std::int64_t index = std::numeric_limits<std::int64_t>::min(); // none yet
+        SunNode node{};
+    };
+    constexpr std::size_t kSlots = 32;
+    thread_local std::array<Slot, kSlots> slots{};
+    Slot &slot = slots[static_cast<std::uint64_t>(index) % kSlots];
+    if (slot.index != index)
+        slot = {index, NodeAt(index)};
+    return slot.node;
+}
+
+// The sun as seen from one place on one day. The difference of dynamical and universal time
+// is taken once, at mean noon: it drifts by well under a second a day.
+class SunTrack
+{
+public:
+    SunTrack(double julianDay, double latitude, double longitude)
+        : m_deltaT(ln_get_dynamical_time_diff(julianDay) / 86400.0),
+          m_sinLatitude(std::sin(latitude * kRadian)), m_cosLatitude(std::cos(latitude * kRadian)),
+          m_longitude(longitude)
+    {}
+
+    // The hour angle [-180, 180), declination and altitude of the sun's centre, in degrees,
+    // at a moment in UT.
+    void At(double julianDay, double *hourAngle, double *declination, double *altitude) const
+    {
+        // Lagrange's cubic through the grid places at -1, 0, 1 and 2 spacings around x.
+        const double x = (julianDay + m_deltaT - kJ2000) / kNodeSpacing;
+        const double first = std::floor(x) - 1.0;
+        const double u = x - first; // [1, 2)
+        const double weights[4] = {-(u - 1) * (u - 2) * (u - 3) / 6, u * (u - 2) * (u - 3) / 2,
+                                   -u * (u - 1) * (u - 3) / 2, u * (u - 1) * (u - 2) / 6};
+        double ra = 0, dec = 0, equinoxes = 0, previousRa = 0;
+        for (int i = 0; i < 4; ++i) {
+            const SunNode &node = CachedNode(std::int64_t(first) + i);
+            // Right ascension runs on through 360 degrees within the four places.
+            const double unwrapped =
+                i == 0 ? node.ra : node.ra - 360.0 * std::round((node.ra - previousRa) / 360.0);
+            previousRa = unwrapped;
+            ra += weights[i] * unwrapped;
+            dec += weights[i] * node.dec;
+            equinoxes += weights[i] * node.equinoxes;
+        }
+        const double angle =
+            ln_get_mean_sidereal_time(julianDay) * 15.0 + equinoxes + m_longitude - ra;
+        *hourAngle = angle - 360.0 * std::floor((angle + 180.0) / 360.0);
+        *declination = dec;
+        *altitude =
+            std::asin(m_sinLatitude * std::sin(dec * kRadian) +
+                      m_cosLatitude * std::cos(dec * kRadian) * std::cos(*hourAngle * kRadian)) /
+            kRadian;
     }
-    return julianDay;
-}
 
-// The value of `event` moved by whole days into [from, from + 1).
-double Into(double event, double from)
-{
-    return event - std::floor(event - from);
-}
+    // Newton's method from an estimate within an hour or so, until the correction is below a
+    // second: the solar noon, or the moment the centre crosses the horizon.
+    double Refined(double julianDay, bool transit) const
+    {
+        for (int i = 0; i < 8; ++i) {
+            double hourAngle, declination, altitude;
+            At(julianDay, &hourAngle, &declination, &altitude);
+            const double step =
+                transit ? -hourAngle / 360.0
+                        : (altitude - kHorizon) / (360.0 * std::cos(declination * kRadian) *
+                                                   m_cosLatitude * std::sin(hourAngle * kRadian));
+            if (!std::isfinite(step)) // at a pole, where the hour angle means nothing
+                break;
+            julianDay += std::clamp(step, -0.05, 0.05);
+            if (std::abs(step) < 1.0 / 86400.0)
+                break;
+        }
+        return julianDay;
+    }
+
+    // The cosine of the hour angle at which the centre crosses the horizon, for a declination;
+    // beyond [-1, 1] it does not cross.
+    double CrossingCosine(double declination) const
+    {
+        return (std::sin(kHorizon * kRadian) - m_sinLatitude * std::sin(declination * kRadian)) /
+               (m_cosLatitude * std::cos(declination * kRadian));
+    }
+
+private:
+    double m_deltaT; // days
+    double m_sinLatitude, m_cosLatitude;
+    double m_longitude;
+};
 
 } // namespace
 
 SunDay SunOn(CalendarDate date, double latitude, double longitude)
 {
-    const double midnight = JulianDayOf(date);
-    const double meanNoon = midnight + 0.5 - longitude / 360.0; // [midnight, midnight + 1]
-    ln_lnlat_posn observer{longitude, latitude};
-    ln_rst_time day;
-    const int status =
-        ln_get_body_rst_horizon(midnight + std::floor(meanNoon - midnight), &observer, &SunOfDate,
-                                LN_SOLAR_STANDART_HORIZON, &day);
-    if (status != 0)
-        return {DaylightOf(status), 0, 0, 0};
-    const Coordinates place{latitude, longitude};
-    // The solar noon nearest mean noon, the rise in the half day before it, the set in the
-    // half day after it.
-    const double transit = Refined(Into(day.transit, meanNoon - 0.5), place, true);
-    const double rise = Refined(Into(day.rise, transit - 0.5), place, false);
-    const double set = Refined(Into(day.set, transit), place, false);
+    const double meanNoon = JulianDayOf(date) + 0.5 - longitude / 360.0;
+    const SunTrack sun(meanNoon, latitude, longitude);
+    // The solar noon nearest mean noon; the sun crosses the horizon at the hour angle whose
+    // cosine is CrossingCosine, the rise in the half day before noon and the set after it.
+    const double transit = sun.Refined(meanNoon, true);
+    double hourAngle, declination, altitude;
+    sun.At(transit, &hourAngle, &declination, &altitude);
+    const double crossing = sun.CrossingCosine(declination);
+    if (std::abs(crossing) > 1.0)
+        return {crossing > 0 ? Daylight::AlwaysDown : Daylight::AlwaysUp, 0, 0, 0};
+    const double halfDay = std::acos(crossing) / kRadian / kSiderealDegreesPerDay;
+    const double rise = sun.Refined(transit - halfDay, false);
+    const double set = sun.Refined(transit + halfDay, false);
     return {Daylight::RisesAndSets, ToMinute(rise), ToMinute(transit), ToMinute(set)};
 }
 
