@@ -33,9 +33,24 @@ QString kindName(ObservanceKind kind)
                                            : QStringLiteral("day");
 }
 
-QString what(const Observance &entry)
+// A yearly observance other than a death's is named for what it keeps ("Roz birthday").
+bool NamedYearly(const Observance &entry, const Answer &answer)
 {
-    return kindName(entry.kind) + u' ' + QString::number(entry.n);
+    return entry.kind == ObservanceKind::Year && !answer.yearlyName.isEmpty();
+}
+
+// "year 2026", "day 4", or "roz birthday 2026".
+QString what(const Observance &entry, const Answer &answer)
+{
+    return (NamedYearly(entry, answer) ? answer.yearlyName.toLower() : kindName(entry.kind)) +
+           u' ' + QString::number(entry.n);
+}
+
+// "year", or "roz-birthday": what an observance is, in its calendar identity.
+QString slugOf(const Observance &entry, const Answer &answer)
+{
+    return NamedYearly(entry, answer) ? answer.yearlyName.toLower().replace(u' ', u'-')
+                                      : kindName(entry.kind);
 }
 
 void addDay(QJsonObject &object, const ZoroastrianDay &day)
@@ -108,9 +123,11 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
 Answer Calculate(CalendarDate entered, CalendarDate rozDate, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
 {
-    Answer answer{entered,     rozDate,      calendar,     ZoroastrianDayOf(rozDate, calendar),
-                  yearText,    std::nullopt, std::nullopt, {},
-                  std::nullopt};
+    Answer answer{.entered = entered,
+                  .rozDate = rozDate,
+                  .calendar = calendar,
+                  .day = ZoroastrianDayOf(rozDate, calendar),
+                  .yearText = yearText};
     if (calendar == Reckoning::Shahenshahi)
         answer.day.roz = ReckonRoz(rozDate, order);
     answer.sameRozDate = SameRozDateIn(calendar, rozDate, ToCore(yearText), order, settings.rules);
@@ -124,9 +141,9 @@ QString CalendarTitle(Reckoning calendar)
     return name;
 }
 
-QString ObservanceLabel(const Observance &entry)
+QString ObservanceLabel(const Observance &entry, const Answer &answer)
 {
-    QString label = what(entry);
+    QString label = what(entry, answer);
     label[0] = label[0].toUpper();
     return label;
 }
@@ -162,7 +179,9 @@ std::span<const ObservanceColumn> ObservanceColumns()
     using Settings = const RegionalSettings &;
     static const ObservanceColumn columns[] = {
         {"Observance",
-         [](const Observance &e, const Answer &, Settings) { return ObservanceLabel(e); },
+         [](const Observance &e, const Answer &answer, Settings) {
+             return ObservanceLabel(e, answer);
+         },
          [](const Observance &e, const Answer &) { return QVariant(int(e.kind) * 100000 + e.n); }},
         {"Date",
          [](const Observance &e, const Answer &, Settings settings) {
@@ -314,64 +333,85 @@ QByteArray PlacesJson()
     return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
 }
 
+namespace {
+
+// How an answer's observances say where their date came from.
+QString EnteredLine(const Answer &answer)
+{
+    if (answer.entered == answer.rozDate)
+        return QStringLiteral("Entered date %1").arg(IsoDate(answer.entered));
+    if (answer.sun)
+        return QStringLiteral("Entered date %1, before sunrise at %2, so reckoned from %3")
+            .arg(IsoDate(answer.entered), answer.sun->place.name, IsoDate(answer.rozDate));
+    return QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
+        .arg(IsoDate(answer.entered), IsoDate(answer.rozDate));
+}
+
+// The same inputs give the same identity, so importing again updates the events; the person's
+// name keeps two people's observances of one date apart. Without a name the identity is the one
+// files written before names existed carry.
+QString EventIdentity(const Observance &entry, const Answer &answer)
+{
+    QString uid = QStringLiteral("%1-%2-%3-%4")
+                      .arg(IsoDate(answer.rozDate), CalendarName(answer.calendar),
+                           slugOf(entry, answer), QString::number(entry.n));
+    if (!answer.person.isEmpty())
+        uid += u'-' + QString::fromLatin1(answer.person.toUtf8().toPercentEncoding());
+    return uid + u'@' + QUrl(kWebAddress).host();
+}
+
+icalcomponent *ObservanceEvent(const Observance &entry, const Answer &answer,
+                               const icaltimetype &stamp, std::optional<int> remindDays)
+{
+    const RozRow &row = RozRowOf(entry.day.roz);
+    icalcomponent *event = icalcomponent_new_vevent();
+    icalcomponent_add_property(
+        event, icalproperty_new_uid(EventIdentity(entry, answer).toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    const icaltimetype start = IcalDate(entry.date);
+    icalcomponent_add_property(event, icalproperty_new_dtstart(start));
+    icalcomponent_add_property(
+        event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
+    const QString summary =
+        (answer.person.isEmpty() ? QString() : answer.person + QStringLiteral(": ")) +
+        FromCore(row.name) + QStringLiteral(", ") + what(entry, answer);
+    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
+    QStringList description = {
+        QStringLiteral("Roz %1 %2: %3")
+            .arg(QString::number(entry.day.roz), FromCore(row.name), FromCore(row.meaning)),
+        reckoningLine(entry.day, answer.calendar), EnteredLine(answer)};
+    if (entry.gathaKeptAs != 0)
+        description.insert(2, ObservanceNote(entry, answer.day));
+    if (!answer.person.isEmpty())
+        description.prepend(QStringLiteral("Observance for %1").arg(answer.person));
+    icalcomponent_add_property(
+        event, icalproperty_new_description(description.join(u'\n').toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    if (remindDays) {
+        icalcomponent *alarm = icalcomponent_new_valarm();
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icaltriggertype trigger = icaltriggertype_from_int(-*remindDays * 86400);
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_property(alarm,
+                                   icalproperty_new_description(summary.toUtf8().constData()));
+        icalcomponent_add_component(event, alarm);
+    }
+    return event;
+}
+
+} // namespace
+
+void AddObservanceEvents(icalcomponent *calendar, const Answer &answer, const QDateTime &stamp,
+                         std::optional<int> remindDays)
+{
+    const icaltimetype dtstamp = IcalStamp(stamp.toSecsSinceEpoch());
+    for (const Observance &entry : answer.observances.value_or(std::vector<Observance>{}))
+        icalcomponent_add_component(calendar, ObservanceEvent(entry, answer, dtstamp, remindDays));
+}
+
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays)
 {
     const CalendarFile calendar = NewCalendarFile();
-    const icaltimetype dtstamp = IcalStamp(stamp.toSecsSinceEpoch());
-    const QString host = QUrl(kWebAddress).host();
-    const QString calendarName = CalendarName(answer.calendar);
-    const QString entered =
-        answer.entered == answer.rozDate
-            ? QStringLiteral("Entered date %1").arg(IsoDate(answer.entered))
-        : answer.sun
-            ? QStringLiteral("Entered date %1, before sunrise at %2, so reckoned from %3")
-                  .arg(IsoDate(answer.entered), answer.sun->place.name, IsoDate(answer.rozDate))
-            : QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
-                  .arg(IsoDate(answer.entered), IsoDate(answer.rozDate));
-
-    for (const Observance &entry : *answer.observances) {
-        const RozRow &row = RozRowOf(entry.day.roz);
-        icalcomponent *event = icalcomponent_new_vevent();
-        // The same inputs give the same identity, so importing again updates the events; the
-        // person's name keeps two people's observances of one date apart. Without a name the
-        // identity is the one files written before names existed carry.
-        QString uid = QStringLiteral("%1-%2-%3-%4")
-                          .arg(IsoDate(answer.rozDate), calendarName, kindName(entry.kind),
-                               QString::number(entry.n));
-        if (!answer.person.isEmpty())
-            uid += u'-' + QString::fromLatin1(answer.person.toUtf8().toPercentEncoding());
-        uid += u'@' + host;
-        icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
-        icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
-        const icaltimetype start = IcalDate(entry.date);
-        icalcomponent_add_property(event, icalproperty_new_dtstart(start));
-        icalcomponent_add_property(
-            event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
-        const QString summary =
-            (answer.person.isEmpty() ? QString() : answer.person + QStringLiteral(": ")) +
-            FromCore(row.name) + QStringLiteral(", ") + what(entry);
-        icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
-        QStringList description = {
-            QStringLiteral("Roz %1 %2: %3")
-                .arg(QString::number(entry.day.roz), FromCore(row.name), FromCore(row.meaning)),
-            reckoningLine(entry.day, answer.calendar), entered};
-        if (entry.gathaKeptAs != 0)
-            description.insert(2, ObservanceNote(entry, answer.day));
-        if (!answer.person.isEmpty())
-            description.prepend(QStringLiteral("Observance for %1").arg(answer.person));
-        icalcomponent_add_property(
-            event, icalproperty_new_description(description.join(u'\n').toUtf8().constData()));
-        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        if (remindDays) {
-            icalcomponent *alarm = icalcomponent_new_valarm();
-            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-            icaltriggertype trigger = icaltriggertype_from_int(-*remindDays * 86400);
-            icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-            icalcomponent_add_property(alarm,
-                                       icalproperty_new_description(summary.toUtf8().constData()));
-            icalcomponent_add_component(event, alarm);
-        }
-        icalcomponent_add_component(calendar.get(), event);
-    }
+    AddObservanceEvents(calendar.get(), answer, stamp, remindDays);
     return QByteArray(icalcomponent_as_ical_string(calendar.get()));
 }

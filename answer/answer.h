@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
+#include <libical/ical.h>
 #include <optional>
 #include <span>
 #include <vector>
@@ -39,6 +40,9 @@ struct Answer
     std::optional<CalendarDate> sameRozDate;
     std::optional<std::vector<Observance>> observances;
     QString person; // whose observances these are; empty when no name was given
+    // What the yearly observance is called where it is not a death's ("Roz birthday"); empty
+    // for a death's, which is the year's.
+    QString yearlyName;
     std::optional<SunAnswer> sun;
 };
 
@@ -58,10 +62,11 @@ QString CalendarName(Reckoning calendar);  // "shahenshahi", "kadmi" or "fasli"
 QString CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
 
 // The texts of one observance, as every listing of a schedule writes them.
-QString ObservanceLabel(const Observance &entry); // "Day 4", "Month 3", "Year 2027"
-QString RozText(const ZoroastrianDay &day);       // "VAHISHTOIST (35)"
-QString MahText(const ZoroastrianDay &day);       // "Farvardin", or "-" on a day of no mah
-QString MahLabel(const ZoroastrianDay &day);      // "Mah Farvardin", or "No mah (Gatha days)"
+// "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance.
+QString ObservanceLabel(const Observance &entry, const Answer &answer);
+QString RozText(const ZoroastrianDay &day);  // "VAHISHTOIST (35)"
+QString MahText(const ZoroastrianDay &day);  // "Farvardin", or "-" on a day of no mah
+QString MahLabel(const ZoroastrianDay &day); // "Mah Farvardin", or "No mah (Gatha days)"
 // How a Gatha day's monthly observance is kept, for an entry of the schedule of `own`; empty
 // for every other entry.
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own);
@@ -98,3 +103,6 @@ QByteArray PlacesJson();
 // One all-day event per observance of a schedule's answer. The stamp is the time of writing,
 // which RFC 5545 asks of every event; a reminder, when asked for, that many days before.
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays);
+// The same events into a calendar file being made, beside other answers' events.
+void AddObservanceEvents(icalcomponent *calendar, const Answer &answer, const QDateTime &stamp,
+                         std::optional<int> remindDays);
