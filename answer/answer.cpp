@@ -84,6 +84,13 @@ QString sunLine(const SunAnswer &sun)
 
 } // namespace
 
+QJsonObject DayObject(const ZoroastrianDay &day)
+{
+    QJsonObject object;
+    addDay(object, day);
+    return object;
+}
+
 std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
                                       std::optional<QTime> time, Reckoning calendar,
                                       const RegionalSettings &settings, QString *problem)
@@ -276,6 +283,15 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
            ColumnTable(ObservanceRows(answer, settings));
 }
 
+QJsonObject ObservanceObject(const Observance &entry, const Answer &answer)
+{
+    QJsonObject item{{"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
+    addDay(item, entry.day);
+    const QString text = ObservanceNote(entry, answer.day);
+    item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);
+    return item;
+}
+
 QByteArray toJson(const Answer &answer)
 {
     QJsonObject object;
@@ -299,14 +315,8 @@ QByteArray toJson(const Answer &answer)
     }
     if (answer.observances) {
         QJsonArray list;
-        for (const Observance &entry : *answer.observances) {
-            QJsonObject item{
-                {"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
-            addDay(item, entry.day);
-            const QString text = ObservanceNote(entry, answer.day);
-            item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);
-            list.append(item);
-        }
+        for (const Observance &entry : *answer.observances)
+            list.append(ObservanceObject(entry, answer));
         object[u"observances"] = list;
         object[u"person"] = answer.person.isEmpty() ? QJsonValue() : QJsonValue(answer.person);
     }

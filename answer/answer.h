@@ -6,6 +6,7 @@
 #include "platform/placetime.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
@@ -97,6 +98,10 @@ std::optional<Reckoning> ReckoningNamed(const QString &name);
 // The single answer in lines, or the schedule as a table for a terminal.
 QString toText(const Answer &answer, const RegionalSettings &settings);
 QByteArray toJson(const Answer &answer);
+// A day's roz, name, mah, mah_name and yz_year, as every JSON answer gives them.
+QJsonObject DayObject(const ZoroastrianDay &day);
+// One observance as the JSON of a schedule lists it: kind, n, date, the roz and mah, the note.
+QJsonObject ObservanceObject(const Observance &entry, const Answer &answer);
 // The built-in places, one a line, or as a JSON list of place objects.
 QString PlacesText();
 QByteArray PlacesJson();

@@ -20,6 +20,8 @@ constexpr Command kCommands[] = {
     {"month", "a month with the roz of each day", MonthCommand, false},
     {"calendar", "a wall calendar as a PDF", CalendarCommand, true},
     {"places", "the places --place knows", PlacesCommand, false},
+    {"family", "the family register: whose days are kept, and what is coming", FamilyCommand,
+     false},
 };
 
 } // namespace

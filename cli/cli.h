@@ -42,6 +42,7 @@ int PlacesCommand(const QStringList &arguments);
 int FestivalsCommand(const QStringList &arguments);
 int MonthCommand(const QStringList &arguments);
 int CalendarCommand(const QStringList &arguments);
+int FamilyCommand(const QStringList &arguments);
 
 void Print(FILE *stream, const QString &text);
 void Print(FILE *stream, const QByteArray &bytes);

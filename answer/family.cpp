@@ -1,0 +1,219 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "answer/family.h"
+
+#include "answer/writtenforms.h"
+#include "platform/placetime.h"
+#include "platform/regional.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+
+// The date whose roz the event has: the day before for an event before dawn, or before sunrise
+// at its place; and the sun there, when a time and a place were given.
+std::optional<CalendarDate> RozDateOf(const FamilyEntry &entry, std::optional<SunAnswer> *sun,
+                                      const RegionalSettings &settings)
+{
+    if (entry.time && !entry.place.isEmpty()) {
+        QString problem;
+        const std::optional<Place> place = ReadPlace(entry.place, &problem);
+        if (place)
+            *sun = SunAnswerFor(*place, entry.date, entry.time, entry.calendar, settings, &problem);
+        if (!*sun)
+            return std::nullopt;
+    }
+    return BeforeDawnShift(entry.date, entry.beforeDawn || (*sun && (*sun)->beforeSunrise));
+}
+
+} // namespace
+
+QString YearlyName(EventKind kind)
+{
+    switch (kind) {
+    case EventKind::Death:
+        return {};
+    case EventKind::Birth:
+        return QStringLiteral("Roz birthday");
+    case EventKind::Wedding:
+        return QStringLiteral("Roz anniversary");
+    case EventKind::Navjote:
+        return QStringLiteral("Navjote anniversary");
+    case EventKind::Other:
+        break;
+    }
+    return QStringLiteral("Yearly");
+}
+
+std::optional<Answer> EntryAnswer(const FamilyEntry &entry, int fromYear, int years,
+                                  const RegionalSettings &settings)
+{
+    std::optional<SunAnswer> sun;
+    const std::optional<CalendarDate> rozDate = RozDateOf(entry, &sun, settings);
+    if (!rozDate)
+        return std::nullopt;
+    const bool death = entry.kind == EventKind::Death;
+    ScheduleRequest request{TargetYears(fromYear, years, settings.rules), death ? entry.months : 0,
+                            death ? entry.days : std::vector<int>{}};
+    // Day arithmetic alone: a register of a thousand entries answers within a repaint.
+    Answer answer{.entered = entry.date,
+                  .rozDate = *rozDate,
+                  .calendar = entry.calendar,
+                  .day = ZoroastrianDayOf(*rozDate, entry.calendar),
+                  .observances = MakeSchedule(*rozDate, entry.calendar, request),
+                  .person = entry.person,
+                  .yearlyName = YearlyName(entry.kind),
+                  .sun = sun};
+    return answer;
+}
+
+std::vector<QStringList> FamilyRows(const std::vector<FamilyEntry> &entries,
+                                    const RegionalSettings &settings)
+{
+    std::vector<QStringList> rows = {{"Id", "Person", "Kind", "Date", "Roz", "Mah", "Reckoning"}};
+    for (const FamilyEntry &entry : entries) {
+        const std::optional<Answer> answer = EntryAnswer(entry, entry.date.year(), 0, settings);
+        QString kind = EventKindName(entry.kind);
+        kind[0] = kind[0].toUpper();
+        rows.push_back({QString::number(entry.id), entry.person, kind,
+                        FormatDate(entry.date, QStringLiteral("dd-mmm-yyyy"), settings),
+                        answer ? RozText(answer->day) : QString(),
+                        answer ? MahText(answer->day) : QString(), CalendarTitle(entry.calendar)});
+    }
+    return rows;
+}
+
+QString FamilyListText(const std::vector<FamilyEntry> &entries, const RegionalSettings &settings)
+{
+    return entries.empty() ? QString() : ColumnTable(FamilyRows(entries, settings));
+}
+
+QByteArray FamilyListJson(const std::vector<FamilyEntry> &entries,
+                          const RegionalSettings &settings)
+{
+    auto orNull = [](const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); };
+    QJsonArray list;
+    for (const FamilyEntry &entry : entries) {
+        const std::optional<Answer> answer = EntryAnswer(entry, entry.date.year(), 0, settings);
+        QJsonObject object = answer ? DayObject(answer->day) : QJsonObject();
+        object[u"id"] = entry.id;
+        object[u"person"] = entry.person;
+        object[u"kind"] = EventKindName(entry.kind);
+        object[u"entered"] = IsoDate(entry.date);
+        object[u"reckoning"] = answer ? QJsonValue(IsoDate(answer->rozDate)) : QJsonValue();
+        object[u"calendar"] = CalendarName(entry.calendar);
+        object[u"before_dawn"] = entry.beforeDawn;
+        object[u"time"] = entry.time ? QJsonValue(entry.time->toString(QStringLiteral("HH:mm")))
+                                     : QJsonValue();
+        object[u"place"] = orNull(entry.place);
+        const bool death = entry.kind == EventKind::Death;
+        QJsonArray days;
+        for (int day : entry.days)
+            days.append(day);
+        object[u"days"] = death ? QJsonValue(days) : QJsonValue();
+        object[u"months"] = death ? QJsonValue(entry.months) : QJsonValue();
+        object[u"note"] = orNull(entry.note);
+        list.append(object);
+    }
+    return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
+}
+
+Upcoming UpcomingObservances(const std::vector<FamilyEntry> &entries, CalendarDate from, int days,
+                             const RegionalSettings &settings)
+{
+    Upcoming upcoming{from, days, {}, {}};
+    CalendarDate last = from;
+    for (int n = 1; n < days && last < CalendarDate::last(); ++n)
+        last = last.nextDay();
+    // A 365-day year's date drifts into the Gregorian year before the one asked for, so the
+    // years around the span are asked too, and the dates sorted out.
+    const int fromYear = std::max(CalendarDate::kFirstYear, from.year() - 1);
+    const int toYear = std::min(CalendarDate::kLastYear, last.year() + 1);
+    for (const FamilyEntry &entry : entries) {
+        std::optional<Answer> answer =
+            EntryAnswer(entry, fromYear, toYear - fromYear + 1, settings);
+        if (!answer)
+            continue;
+        std::erase_if(*answer->observances, [&](const Observance &o) {
+            return o.date < from || o.date > last || o.date <= answer->rozDate;
+        });
+        if (answer->observances->empty())
+            continue;
+        for (const Observance &o : *answer->observances)
+            upcoming.items.push_back({upcoming.entries.size(), o});
+        upcoming.entries.emplace_back(entry, std::move(*answer));
+    }
+    std::ranges::stable_sort(upcoming.items, [](const Upcoming::Item &a, const Upcoming::Item &b) {
+        return a.observance.date < b.observance.date;
+    });
+    return upcoming;
+}
+
+std::vector<QStringList> UpcomingRows(const Upcoming &upcoming, const RegionalSettings &settings)
+{
+    std::vector<QStringList> rows = {{"Person", "Observance", "Date", "Roz", "Mah", "YZ", "Note"}};
+    for (const Upcoming::Item &item : upcoming.items) {
+        const auto &[entry, answer] = upcoming.entries[item.entry];
+        const Observance &o = item.observance;
+        rows.push_back({entry.person, ObservanceLabel(o, answer),
+                        FormatDate(o.date, QStringLiteral("Long Date"), settings), RozText(o.day),
+                        MahText(o.day), QString::number(o.day.yzYear),
+                        ObservanceNote(o, answer.day)});
+    }
+    return rows;
+}
+
+QString toText(const Upcoming &upcoming, const RegionalSettings &settings)
+{
+    return ColumnTable(UpcomingRows(upcoming, settings));
+}
+
+QByteArray toJson(const Upcoming &upcoming)
+{
+    QJsonArray list;
+    for (const Upcoming::Item &item : upcoming.items) {
+        const auto &[entry, answer] = upcoming.entries[item.entry];
+        QJsonObject object = ObservanceObject(item.observance, answer);
+        object[u"id"] = entry.id;
+        object[u"person"] = entry.person;
+        object[u"event"] = EventKindName(entry.kind);
+        list.append(object);
+    }
+    const QJsonObject document{
+        {"from", IsoDate(upcoming.from)}, {"days", upcoming.days}, {"observances", list}};
+    return QJsonDocument(document).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray toICalendar(const Upcoming &upcoming, const QDateTime &stamp,
+                       std::optional<int> remindDays)
+{
+    const CalendarFile calendar = NewCalendarFile();
+    for (const auto &[entry, answer] : upcoming.entries)
+        AddObservanceEvents(calendar.get(), answer, stamp, remindDays);
+    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+}
+
+QString ReminderSummary(const Upcoming &upcoming)
+{
+    const qsizetype count = qsizetype(upcoming.items.size());
+    return QStringLiteral("%1 %2 in the next %3 days")
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("observance") : QStringLiteral("observances"))
+        .arg(upcoming.days);
+}
+
+QStringList ReminderLines(const Upcoming &upcoming, const RegionalSettings &settings)
+{
+    QStringList lines;
+    for (const Upcoming::Item &item : upcoming.items) {
+        const auto &[entry, answer] = upcoming.entries[item.entry];
+        lines << QStringLiteral("%1: %2, %3 (%4)")
+                     .arg(FormatDate(item.observance.date, QStringLiteral("Long Date"), settings),
+                          entry.person, ObservanceLabel(item.observance, answer),
+                          RozText(item.observance.day));
+    }
+    return lines;
+}
