@@ -158,13 +158,19 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
         ScheduleRequest request = *question.schedule;
         request.years = TargetYears(int(year), question.yearCount, settings.rules);
         answer.observances = MakeSchedule(*reckoning, question.calendar, request);
-        // A control character would cut the name short in the calendar file, or break a line.
-        for (QChar c : question.person)
-            if (c.isSpace() || c.category() != QChar::Other_Control)
-                answer.person += c;
-        answer.person = answer.person.simplified();
+        answer.person = PersonName(question.person);
     }
     return answer;
+}
+
+QString PersonName(const QString &typed)
+{
+    // A control character would cut the name short in the calendar file, or break a line.
+    QString name;
+    for (QChar c : typed)
+        if (c.isSpace() || c.category() != QChar::Other_Control)
+            name += c;
+    return name.simplified();
 }
 
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)

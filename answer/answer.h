@@ -85,6 +85,9 @@ struct InputProblem
 // for a schedule, MakeSchedule. A date without sunrise at the place is a problem of the date.
 std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings);
 
+// A person's name as typed without its control characters, its blanks single and trimmed.
+QString PersonName(const QString &typed);
+
 // A list of whole numbers such as "4, 10, 30", each in [low, high]; the empty text is the empty
 // list. nullopt when any item does not read.
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high);
