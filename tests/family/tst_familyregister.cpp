@@ -1,15 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The family register on real files, and its document.
+// The family register on real files, its document, the notification and the login launcher.
 #include "answer/familydocument.h"
+#include "platform/desktop.h"
 #include "testsupport.h"
 
+#include <QDBusConnection>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <thread>
 
 char *toString(const std::vector<FamilyEntry> &entries)
@@ -89,7 +92,30 @@ QByteArray DocumentOf(const QString &fields, int copies = 1)
         .toJson();
 }
 
+// A session bus that starts no services of its own.
+const char kBusConfig[] = R"(<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>
+<auth>EXTERNAL</auth><policy context="default"><allow own="*"/><allow send_destination="*"/>
+<allow receive_sender="*"/></policy></busconfig>)";
+
 } // namespace
+
+// The notification service as the test stands in for it: it keeps what it is sent.
+class Notifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList received;
+
+public slots:
+    uint Notify(const QString &application, uint, const QString &, const QString &summary,
+                const QString &body, const QStringList &, const QVariantMap &, int)
+    {
+        received << application << summary << body;
+        return 1;
+    }
+};
 
 class TestFamilyRegister : public QObject
 {
@@ -285,10 +311,50 @@ note too long | {"note": "NOTE1001"} | entry 1: the note is longer than 1000 cha
     void paths()
     {
         qputenv("HOME", m_folder.path().toUtf8());
-        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_HOME"), qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(FamilyRegister::DefaultPath(), file(".local/share/dalvane/family.sqlite"));
+        QCOMPARE(AutostartPath(), file(".config/autostart/dalvane-reminders.desktop"));
         qputenv("XDG_DATA_HOME", file("data").toUtf8());
+        qputenv("XDG_CONFIG_HOME", file("config").toUtf8());
         QCOMPARE(FamilyRegister::DefaultPath(), file("data/dalvane/family.sqlite"));
+        QCOMPARE(AutostartPath(), file("config/autostart/dalvane-reminders.desktop"));
+    }
+
+    // The launcher as the desktop's own validator reads it, made and taken away again.
+    void remindsAtLogin()
+    {
+        qputenv("XDG_CONFIG_HOME", file("login").toUtf8());
+        QVERIFY(!SetRemindAtLogin(true) && RemindsAtLogin());
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start("desktop-file-validate", {AutostartPath()});
+        QVERIFY2(validate.waitForFinished(), "apt-get install desktop-file-utils");
+        QCOMPARE(validate.readAll() + QByteArray::number(validate.exitCode()), "0");
+        QVERIFY(!SetRemindAtLogin(false) && !RemindsAtLogin() && !SetRemindAtLogin(false));
+    }
+
+    // On a session bus of the test's own: false without a word while no service is there, then
+    // the service's own argument types.
+    void notifies()
+    {
+        QTemporaryFile config;
+        QVERIFY(config.open() && config.write(kBusConfig) > 0 && config.flush());
+        QProcess bus;
+        bus.start("dbus-daemon",
+                  {"--nofork", "--print-address", "--config-file", config.fileName()});
+        QVERIFY2(bus.waitForReadyRead(), "apt-get install dbus-daemon");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+        QTest::failOnWarning(QRegularExpression(".*"));
+        QVERIFY(!Notify("Unheard", "nobody listens"));
+        Notifications service;
+        QDBusConnection session = QDBusConnection::sessionBus();
+        QVERIFY(session.registerService("org.freedesktop.Notifications") &&
+                session.registerObject("/org/freedesktop/Notifications", &service,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(Notify("Rustom Irani", "Day 10 is tomorrow"));
+        QCOMPARE(service.received, (QStringList{"Dalvane", "Rustom Irani", "Day 10 is tomorrow"}));
+        session.unregisterObject("/org/freedesktop/Notifications");
+        bus.kill(), bus.waitForFinished();
     }
 };
 
