@@ -3,7 +3,6 @@
 #include "platform/desktop.h"
 
 #include <QDBusConnection>
-#include <QDBusInterface>
 #include <QDBusMessage>
 #include <QDir>
 #include <QFileInfo>
@@ -27,18 +26,18 @@ bool Notify(const QString &summary, const QString &body)
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    QDBusInterface notifications(QStringLiteral("org.freedesktop.Notifications"),
-                                 QStringLiteral("/org/freedesktop/Notifications"),
-                                 QStringLiteral("org.freedesktop.Notifications"), bus);
-    if (!notifications.isValid())
-        return false;
-    notifications.setTimeout(kNotifyTimeoutMs);
-    // The types are the service's own (susssasa{sv}i): a signed id or a list of variants
-    // instead would be refused.
-    const QDBusMessage reply = notifications.call(
-        QStringLiteral("Notify"), QStringLiteral("Dalvane"), uint(0), kDesktopEntry, summary, body,
-        QStringList(), QVariantMap{{QStringLiteral("desktop-entry"), kDesktopEntry}}, int(-1));
-    return reply.type() == QDBusMessage::ReplyMessage;
+    // A plain call rather than a QDBusInterface: the interface would first ask the service to
+    // describe itself, a second wait with no time limit of ours.
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    // The types are the service's own (susssasa{sv}i): a signed id or a list of hints would be
+    // refused.
+    notify << QStringLiteral("Dalvane") << uint(0) << kDesktopEntry << summary << body
+           << QStringList() << QVariantMap{{QStringLiteral("desktop-entry"), kDesktopEntry}}
+           << int(-1);
+    return bus.call(notify, QDBus::Block, kNotifyTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 
 QString AutostartPath()
@@ -61,16 +60,16 @@ std::optional<QString> SetRemindAtLogin(bool on)
         return QStringLiteral("cannot make the folder of %1").arg(shown);
     QSaveFile launcher(path);
     if (launcher.open(QIODevice::WriteOnly)) {
-        launcher.write("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Name=Dalvane reminders\n"
-                       "Comment=Reminds of the family's coming days at login\n"
-                       "Exec=dalvane-cli family remind\n"
-                       "Icon=" +
-                       kDesktopEntry.toUtf8() +
-                       "\n"
-                       "Terminal=false\n"
-                       "NoDisplay=true\n");
+        launcher.write(QStringLiteral("[Desktop Entry]\n"
+                                      "Type=Application\n"
+                                      "Name=Dalvane reminders\n"
+                                      "Comment=Reminds of the family's coming days at login\n"
+                                      "Exec=dalvane-cli family remind\n"
+                                      "Icon=%1\n"
+                                      "Terminal=false\n"
+                                      "NoDisplay=true\n")
+                           .arg(kDesktopEntry)
+                           .toUtf8());
         if (launcher.commit())
             return std::nullopt;
     }
