@@ -19,17 +19,17 @@ InputProblem YearProblem(InputProblem::Check check, const QString &message)
     return {InputProblem::Year, message, check};
 }
 
-// A control character would cut the name short in the calendar file, or break a line.
-QString PersonName(const QString &given)
+} // namespace
+
+QString PersonName(const QString &typed)
 {
+    // A control character would cut the name short in the calendar file, or break a line.
     QString name;
-    for (QChar c : given)
+    for (QChar c : typed)
         if (c.isSpace() || c.category() != QChar::Other_Control)
             name += c;
     return name.simplified();
 }
-
-} // namespace
 
 std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
                                                   const RegionalSettings &settings)

@@ -72,6 +72,9 @@ QString DateHintCaption(DateOrderCode order);
 // "The calendar file PATH cannot be written: REASON", as a window says it.
 QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason);
 
+// A person's name as typed without its control characters, its blanks single and trimmed.
+QString PersonName(const QString &typed);
+
 // A list of whole numbers such as "4, 10, 30", each in [low, high]; the empty text is the empty
 // list. nullopt when any item does not read.
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high);
