@@ -112,6 +112,14 @@ std::optional<std::vector<int>> NumberList(const QString &text, int low, int hig
     return numbers;
 }
 
+std::optional<qint64> ReadId(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,18}")));
+    const qint64 id = pattern.match(text).hasMatch() ? text.toLongLong() : 0;
+    return id > 0 ? std::optional(id) : std::nullopt;
+}
+
 std::optional<int> ParseNumberIn(const QString &text, int low, int high)
 {
     static const QRegularExpression pattern(

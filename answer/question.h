@@ -78,5 +78,7 @@ QString PersonName(const QString &typed);
 // A list of whole numbers such as "4, 10, 30", each in [low, high]; the empty text is the empty
 // list. nullopt when any item does not read.
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high);
+// An entry's number in the family register, as typed: digits only, 1 or more.
+std::optional<qint64> ReadId(const QString &text);
 // A decimal number in [low, high], as typed: no sign other than '-', no blanks, no grouping.
 std::optional<int> ParseNumberIn(const QString &text, int low, int high);

@@ -194,16 +194,6 @@ QString ReadEntryDate(const QString &dateText, DateOrderCode order, FamilyEntry 
     return {};
 }
 
-// The id operand of edit and remove; nullopt when it is not a whole number.
-std::optional<qint64> IdOf(const QString &text)
-{
-    bool ok = false;
-    const qint64 id = text.toLongLong(&ok);
-    return ok && id > 0 && QRegularExpression(QStringLiteral("^[0-9]+$")).match(text).hasMatch()
-               ? std::optional(id)
-               : std::nullopt;
-}
-
 int Add(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -246,7 +236,7 @@ int Edit(const QStringList &arguments)
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
     const QStringList operands = parser.positionalArguments();
-    const std::optional<qint64> id = operands.size() > 2 ? IdOf(operands[2]) : std::nullopt;
+    const std::optional<qint64> id = operands.size() > 2 ? ReadId(operands[2]) : std::nullopt;
     if (!id || operands.size() > 4)
         return UsageError(parser, QStringLiteral("give the entry's ID, a number, and at most a "
                                                  "DATE"));
@@ -281,7 +271,7 @@ int Remove(const QStringList &arguments)
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
     const QStringList operands = parser.positionalArguments();
-    const std::optional<qint64> id = operands.size() == 3 ? IdOf(operands[2]) : std::nullopt;
+    const std::optional<qint64> id = operands.size() == 3 ? ReadId(operands[2]) : std::nullopt;
     if (!id)
         return UsageError(parser, QStringLiteral("give the entry's ID, a number"));
     FamilyRegister familyRegister(RegisterPath(parser));

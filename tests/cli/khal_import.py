@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Dalvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A named schedule written and imported twice into a scratch khal lists each observance once, on
-# its date, with the name in its title.
+# its date, with the name in its title; the family register's coming ten years of the same death,
+# imported on top, doubles none of them.
 import json, os, subprocess, sys, tempfile
 
 schedule = [sys.argv[1], *("schedule --order dmy --from 2026 --years 10 --months 12 "
@@ -17,6 +18,12 @@ with tempfile.TemporaryDirectory() as tmp:
     for _ in range(2):  # the second file updates the events of the first
         run(*schedule, "--ics", f"{tmp}/family.ics")
         run(*khal, "import", "--batch", "-a", "family", f"{tmp}/family.ics")
+    register = ["--register", f"{tmp}/family.sqlite"]
+    run(sys.argv[1], "family", "add", *register, "--order", "dmy", "--name", "Dinshaw Mehta",
+        "20-08-2001")
+    run(sys.argv[1], "family", "upcoming", *register, "--from", "2026-01-01", "--days", "3660",
+        "--ics", f"{tmp}/upcoming.ics")
+    run(*khal, "import", "--batch", "-a", "family", f"{tmp}/upcoming.ics")
     listed = sorted(filter(None, run(*khal, "list", "--format", "{start-date} {title}",
                                      "--day-format", "", "2001-01-01", "2040-12-31").split("\n")))
     expected = sorted(f"{o['date']} Dinshaw Mehta: {o['name']}, {o['kind']} {o['n']}"

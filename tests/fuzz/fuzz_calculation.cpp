@@ -8,8 +8,12 @@
 //
 // With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
-// With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun).
+// With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun); with both bits
+// 0xC0, what the family register reads (FuzzFamily): a document to import, or a name, a note and
+// an id a line each.
 #include "answer/answer.h"
+#include "answer/family.h"
+#include "answer/familydocument.h"
 #include "answer/festivalanswer.h"
 #include "answer/question.h"
 #include "calendar/roz.h"
@@ -164,12 +168,62 @@ int ScheduleTexts(const RegionalSettings &settings, DateOrderCode order, bool be
     return 0;
 }
 
+// The family register's texts: a document imports whole or not at all and reads back as it was
+// written; its entries' coming year lies in the span, after each event, one identity each in the
+// calendar file. A name, a note and an id are kept only as the register may hold them.
+void FuzzFamily(const QByteArray &input)
+{
+    const auto require = [&](bool condition, const char *property) {
+        if (!condition) {
+            std::fprintf(stderr, "fuzz: %s fails for \"%s\"\n", property, input.constData());
+            std::abort();
+        }
+    };
+    const QStringList lines = QString::fromUtf8(input).split(u'\n');
+    FamilyEntry typed;
+    typed.person = lines.value(0);
+    typed.note = lines.value(1);
+    if (!EntryProblem(typed))
+        require(!typed.person.isEmpty() && typed.person.size() <= 200 &&
+                    typed.note.size() <= 1000 && typed.person == typed.person.simplified(),
+                "a kept name and note");
+    const std::optional<qint64> id = ReadId(lines.value(2));
+    require(!id || (*id > 0 && QString::number(*id) == lines.value(2)), "an id as written");
+
+    const std::variant<std::vector<FamilyEntry>, QString> read = ReadFamilyDocument(input);
+    if (const QString *problem = std::get_if<QString>(&read))
+        return require(!problem->isEmpty(), "a refused document says why");
+    const std::vector<FamilyEntry> &entries = std::get<std::vector<FamilyEntry>>(read);
+    const auto again = ReadFamilyDocument(FamilyDocument(entries));
+    require(std::holds_alternative<std::vector<FamilyEntry>>(again) &&
+                std::get<std::vector<FamilyEntry>>(again) == entries,
+            "a document reads back as written");
+    const CalendarDate from = *CalendarDate::fromYmd(2026, 1, 1);
+    const Upcoming upcoming = UpcomingObservances(entries, from, 366, Settings(6));
+    for (const Upcoming::Item &item : upcoming.items)
+        require(item.observance.date >= from && item.observance.date.year() == 2026 &&
+                    item.observance.date > upcoming.entries[item.entry].second.rozDate,
+                "upcoming within the span and after the event");
+    icalcomponent *calendar =
+        icalparser_parse_string(toICalendar(upcoming, QDateTime(), 1).constData());
+    QSet<QString> uids;
+    for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        uids.insert(QString::fromUtf8(icalcomponent_get_uid(event)));
+    icalcomponent_free(calendar);
+    require(uids.size() == qsizetype(upcoming.items.size()), "one identity per observance");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size < 1)
         return 0;
+    if ((data[0] & 0xC0) == 0xC0) {
+        FuzzFamily(QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
+        return 0;
+    }
     if (data[0] & 0x80) {
         FuzzSun(QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
                                   static_cast<qsizetype>(size - 1)));
