@@ -86,6 +86,7 @@ private slots:
     void runs();
     void badUsage_data();
     void badUsage();
+    void familyRegister();
 };
 
 void TestCli::runs_data()
@@ -242,7 +243,18 @@ void TestCli::badUsage_data()
                                   "calendar",
                                   "calendar --months 25 --pdf -",
                                   "calendar --from 2025/08 --pdf -",
-                                  "calendar --from 9999-12 --months 2 --pdf -"})
+                                  "calendar --from 9999-12 --months 2 --pdf -",
+                                  "family",
+                                  "family bury x",
+                                  "family add x",
+                                  "family add --name A --kind cat x",
+                                  "family add --name A --months 121 x",
+                                  "family edit x",
+                                  "family remove 1 2",
+                                  "family upcoming --json --ics -",
+                                  "family upcoming --days 3661",
+                                  "family upcoming --from 2026-1-1",
+                                  "family remind --at-login maybe"})
         QTest::newRow(*arguments ? arguments : "nothing") << QString::fromLatin1(arguments);
     for (const char *arguments :
          {"--time 7:30 x", "--before-dawn --time 7:30 --place Pune x", "--place Atlantis x",
@@ -259,6 +271,35 @@ void TestCli::badUsage()
     QVERIFY2(run.startsWith(QStringLiteral("2|dalvane-cli: ")) && run.contains(u"\nUsage: ") &&
                  run.endsWith(u'|'),
              qPrintable(run));
+}
+
+// A register made, listed, exported and imported into another: the same entries, an entry
+// already there skipped, a bad document refused whole.
+void TestCli::familyRegister()
+{
+    const QTemporaryDir directory;
+    const QString first = " --register " + directory.filePath("first.sqlite");
+    const QString second = " --register " + directory.filePath("second.sqlite");
+    const QString document = directory.filePath("family.json");
+    QCOMPARE(RunCli("C", "family list --json" + first), "0||[]\n");
+    QCOMPARE(RunCli("C", "family add --order dmy --name \"Dinshaw Mehta\" 20-08-2001" + first),
+             "0||Added 1: Dinshaw Mehta\n");
+    QCOMPARE(
+        RunCli("C",
+               "family add --kind birth --calendar fasli --order ymd --name Roshan 1971-02-01" +
+                   first),
+        "0||Added 2: Roshan\n");
+    QCOMPARE(RunCli("C", "family add --order ymd --name Roshan 1971-02-30" + first),
+             "1|Please Enter a Valid date in the Format: yyyy-mm-dd\n|");
+    QCOMPARE(RunCli("C", "family export " + document + first), "0||");
+    QCOMPARE(RunCli("C", "family import " + document + second), "0||Imported 2, skipped 0\n");
+    QCOMPARE(RunCli("C", "family import " + document + second), "0||Imported 0, skipped 2\n");
+    QCOMPARE(RunCli("C", "family list --json" + second), RunCli("C", "family list --json" + first));
+    QVERIFY(RunCli("C", "family list --json" + first)
+                .contains("\"mah\":null,\"mah_name\":null,\"months\":12,\"name\":\"VAHISHTOIST\""));
+    QFile(document).open(QIODevice::WriteOnly);
+    QVERIFY(RunCli("C", "family import " + document + second).startsWith("1|"));
+    QCOMPARE(RunCli("C", "family remove 3" + second).section(u'|', 0, 0), "1");
 }
 
 QTEST_GUILESS_MAIN(TestCli)
