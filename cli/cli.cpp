@@ -107,6 +107,89 @@ QString CalendarUsage()
     return QStringLiteral("--calendar takes shahenshahi, kadmi or fasli");
 }
 
+QCommandLineOption BeforeDawnOption()
+{
+    return {QStringLiteral("before-dawn"),
+            QStringLiteral("The event was between midnight and 6 AM: the previous day's roz.")};
+}
+
+QCommandLineOption TimeOption()
+{
+    return {QStringLiteral("time"),
+            QStringLiteral("The local time of the event at --place, HH:MM on the 24-hour clock: "
+                           "before sunrise it belongs to the day before."),
+            QStringLiteral("HH:MM")};
+}
+
+QCommandLineOption PlaceOption()
+{
+    return {QStringLiteral("place"),
+            QStringLiteral("Where the event was: a name from `dalvane-cli places` or LAT,LON,ZONE "
+                           "(e.g. 51.51,-0.13,Europe/London); alone it gives the day's sunrise "
+                           "and sunset."),
+            QStringLiteral("PLACE")};
+}
+
+QCommandLineOption OrderOption()
+{
+    return {QStringLiteral("order"),
+            QStringLiteral("The order DATE is typed in: dmy, mdy or ymd (the regional order by "
+                           "default)."),
+            QStringLiteral("O")};
+}
+
+QString ReadSunOptions(const QCommandLineParser &parser, std::optional<QTime> *time,
+                       std::optional<Place> *place)
+{
+    const QString timeName = QStringLiteral("time"), placeName = QStringLiteral("place");
+    if (parser.isSet(timeName)) {
+        if (!parser.isSet(placeName))
+            return TimeNeedsPlaceUsage();
+        if (parser.isSet(QStringLiteral("before-dawn")))
+            return QStringLiteral("--time and --before-dawn cannot go together: the time and "
+                                  "the place say whether it was before sunrise");
+        *time = ReadClockTime(parser.value(timeName));
+        if (!*time)
+            return QStringLiteral("--time takes HH:MM on the 24-hour clock, e.g. 07:30, not "
+                                  "\"%1\"")
+                .arg(parser.value(timeName));
+    }
+    if (parser.isSet(placeName)) {
+        QString problem;
+        *place = ReadPlace(parser.value(placeName), &problem);
+        if (!*place)
+            return QStringLiteral("--place: %1 (dalvane-cli places lists the built-in places)")
+                .arg(problem);
+    }
+    return {};
+}
+
+QString ReadOrder(const QCommandLineParser &parser, DateOrderCode *order)
+{
+    if (!parser.isSet(QStringLiteral("order")))
+        return {};
+    const QString value = parser.value(QStringLiteral("order"));
+    if (value != u"dmy" && value != u"mdy" && value != u"ymd")
+        return QStringLiteral("--order takes dmy, mdy or ymd");
+    *order = value == u"dmy" ? kDayMonthYear : value == u"mdy" ? kMonthDayYear : kYearMonthDay;
+    return {};
+}
+
+QString TimeNeedsPlaceUsage()
+{
+    return QStringLiteral("--time needs --place: sunrise depends on where the event was");
+}
+
+QString JsonWithIcsUsage()
+{
+    return QStringLiteral("--json and --ics cannot go together");
+}
+
+QString DaysUsage()
+{
+    return QStringLiteral("--days takes numbers from 1 to 36500");
+}
+
 NumberRead ReadNumber(const QCommandLineParser &parser, const QCommandLineOption &option, int low,
                       int high)
 {

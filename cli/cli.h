@@ -7,6 +7,7 @@
 // messages go to standard error; the exit status is 0 for an answer, 1 for bad input and 2 for
 // bad usage.
 #include "calendar/reckonings.h"
+#include "platform/placetime.h"
 
 #include <QCommandLineOption>
 #include <QString>
@@ -60,6 +61,23 @@ std::optional<int> Parse(QCommandLineParser &parser, const QStringList &argument
 QCommandLineOption CalendarOption();
 std::optional<Reckoning> ReadCalendar(const QCommandLineParser &parser);
 QString CalendarUsage(); // what --calendar takes
+
+// The options of an event's hour: --before-dawn, or --time at --place; and --order, the order
+// DATE is typed in. Written once for every command that reads a date.
+QCommandLineOption BeforeDawnOption();
+QCommandLineOption TimeOption();
+QCommandLineOption PlaceOption();
+QCommandLineOption OrderOption();
+// Reads --time and --place as the sunrise rule needs them; the bad usage in words, or an empty
+// text.
+QString ReadSunOptions(const QCommandLineParser &parser, std::optional<QTime> *time,
+                       std::optional<Place> *place);
+// Reads --order into `order`, which keeps its value when it is not given; the bad usage, or an
+// empty text.
+QString ReadOrder(const QCommandLineParser &parser, DateOrderCode *order);
+QString TimeNeedsPlaceUsage();
+QString JsonWithIcsUsage();
+QString DaysUsage();
 
 // A number option in [low, high], or the text that says what it takes.
 struct NumberRead

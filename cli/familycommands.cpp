@@ -48,11 +48,11 @@ void Declare(QCommandLineParser &parser, const char *command, const QString &des
 QString RegisterPath(const QCommandLineParser &parser)
 {
     return parser.isSet(QStringLiteral("register")) ? parser.value(QStringLiteral("register"))
-                                                     : FamilyRegister::DefaultPath();
+                                                    : FamilyRegister::DefaultPath();
 }
 
 // The register's answer, or its problem as bad input.
-template <typename T>
+template<typename T>
 std::optional<int> Failed(const std::variant<T, QString> &result)
 {
     if (const QString *problem = std::get_if<QString>(&result))
@@ -67,8 +67,7 @@ struct EntryOptions
     // Sets the fields of the options given; the bad usage in words, or an empty text.
     QString read(const QCommandLineParser &parser, FamilyEntry &entry) const;
     // The order DATE is typed in: --order, or the regional one.
-    DateOrderCode orderOf(const QCommandLineParser &parser,
-                          const RegionalSettings &settings) const;
+    DateOrderCode orderOf(const QCommandLineParser &parser, const RegionalSettings &settings) const;
 
     QCommandLineOption name{QStringLiteral("name"), QStringLiteral("Whose day this is."),
                             QStringLiteral("TEXT")};
@@ -76,19 +75,6 @@ struct EntryOptions
                             QStringLiteral("death (the default), birth, wedding, navjote or "
                                            "other."),
                             QStringLiteral("KIND")};
-    QCommandLineOption beforeDawn{
-        QStringLiteral("before-dawn"),
-        QStringLiteral("The event was between midnight and 6 AM: the previous day's roz.")};
-    QCommandLineOption time{QStringLiteral("time"),
-                            QStringLiteral("The local time of the event at --place, HH:MM."),
-                            QStringLiteral("HH:MM")};
-    QCommandLineOption place{QStringLiteral("place"),
-                             QStringLiteral("Where the event was: a name from `dalvane-cli "
-                                            "places` or LAT,LON,ZONE."),
-                             QStringLiteral("PLACE")};
-    QCommandLineOption order{QStringLiteral("order"),
-                             QStringLiteral("The order DATE is typed in: dmy, mdy or ymd."),
-                             QStringLiteral("O")};
     QCommandLineOption days{QStringLiteral("days"),
                             QStringLiteral("For a death, the N-th days to keep: each 1 to 36500 "
                                            "(4,10,30)."),
@@ -97,15 +83,16 @@ struct EntryOptions
                               QStringLiteral("For a death, the months of the same roz: 0 to 120 "
                                              "(12)."),
                               QStringLiteral("N")};
-    QCommandLineOption note{QStringLiteral("note"), QStringLiteral("A note, up to 1,000 "
-                                                                   "characters."),
+    QCommandLineOption note{QStringLiteral("note"),
+                            QStringLiteral("A note, up to 1,000 "
+                                           "characters."),
                             QStringLiteral("TEXT")};
 };
 
 EntryOptions::EntryOptions(QCommandLineParser &parser)
 {
-    parser.addOptions(
-        {name, kind, CalendarOption(), beforeDawn, time, place, order, days, months, note});
+    parser.addOptions({name, kind, CalendarOption(), BeforeDawnOption(), TimeOption(),
+                       PlaceOption(), OrderOption(), days, months, note});
 }
 
 QString EntryOptions::read(const QCommandLineParser &parser, FamilyEntry &entry) const
@@ -127,7 +114,7 @@ QString EntryOptions::read(const QCommandLineParser &parser, FamilyEntry &entry)
     if (parser.isSet(days)) {
         const std::optional<std::vector<int>> list = NumberList(parser.value(days), 1, 36500);
         if (!list)
-            return QStringLiteral("--days takes numbers from 1 to 36500");
+            return DaysUsage();
         entry.days = *list;
     }
     if (parser.isSet(months)) {
@@ -138,39 +125,28 @@ QString EntryOptions::read(const QCommandLineParser &parser, FamilyEntry &entry)
     }
     if (parser.isSet(note))
         entry.note = parser.value(note);
-    if (parser.isSet(time) && parser.isSet(beforeDawn))
-        return QStringLiteral("--time and --before-dawn cannot go together: the time and the "
-                              "place say whether it was before sunrise");
-    if (parser.isSet(beforeDawn))
+    std::optional<QTime> time;
+    std::optional<Place> place;
+    if (const QString problem = ReadSunOptions(parser, &time, &place); !problem.isEmpty())
+        return problem;
+    if (parser.isSet(QStringLiteral("before-dawn")))
         entry.beforeDawn = true, entry.time.reset();
-    if (parser.isSet(place))
-        entry.place = parser.value(place);
-    if (parser.isSet(time)) {
-        entry.time = ReadClockTime(parser.value(time));
-        entry.beforeDawn = false;
-        if (!entry.time)
-            return QStringLiteral("--time takes HH:MM on the 24-hour clock, e.g. 07:30");
-    }
+    if (place)
+        entry.place = parser.value(QStringLiteral("place"));
+    if (time)
+        entry.time = time, entry.beforeDawn = false;
     if (entry.time && entry.place.isEmpty())
-        return QStringLiteral("--time needs --place: sunrise depends on where the event was");
-    if (!entry.place.isEmpty()) {
-        QString problem;
-        if (!ReadPlace(entry.place, &problem))
-            return QStringLiteral("--place: %1").arg(problem);
-    }
-    if (parser.isSet(order) && !QStringList{"dmy", "mdy", "ymd"}.contains(parser.value(order)))
-        return QStringLiteral("--order takes dmy, mdy or ymd");
-    return {};
+        return TimeNeedsPlaceUsage();
+    DateOrderCode order = kYearMonthDay;
+    return ReadOrder(parser, &order);
 }
 
 DateOrderCode EntryOptions::orderOf(const QCommandLineParser &parser,
                                     const RegionalSettings &settings) const
 {
-    const QString typed = parser.value(order);
-    return typed == u"dmy"   ? kDayMonthYear
-           : typed == u"mdy" ? kMonthDayYear
-           : typed == u"ymd" ? kYearMonthDay
-                             : DetectDateOrder(settings);
+    DateOrderCode order = DetectDateOrder(settings);
+    ReadOrder(parser, &order);
+    return order;
 }
 
 // Reads the date (and the time at the place) as the calculation does, so an entry is kept only
@@ -227,8 +203,9 @@ int Add(const QStringList &arguments)
 int Edit(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    Declare(parser, "edit", QStringLiteral("Changes the fields given of an entry; a DATE after "
-                                           "the ID changes its date."));
+    Declare(parser, "edit",
+            QStringLiteral("Changes the fields given of an entry; a DATE after "
+                           "the ID changes its date."));
     const EntryOptions options(parser);
     parser.addPositionalArgument(QStringLiteral("ID"), QStringLiteral("The entry's number."));
     parser.addPositionalArgument(QStringLiteral("DATE"), QStringLiteral("A new date."),
@@ -250,7 +227,8 @@ int Edit(const QStringList &arguments)
     // An unchanged date is read back in the order it is written in, to check the rest with it.
     const RegionalSettings settings = RegionalSettings::fromLocale();
     const bool newDate = operands.size() == 4;
-    const QString date = newDate ? operands[3] : FormatDate(entry.date, QStringLiteral("yyyy-mm-dd"), settings);
+    const QString date =
+        newDate ? operands[3] : FormatDate(entry.date, QStringLiteral("yyyy-mm-dd"), settings);
     if (const QString problem = ReadEntryDate(
             date, newDate ? options.orderOf(parser, settings) : kYearMonthDay, entry, settings);
         !problem.isEmpty())
@@ -311,6 +289,10 @@ struct Span
 {
     std::optional<CalendarDate> from;
     NumberRead days;
+    QString problem() const
+    {
+        return from ? days.problem : QStringLiteral("--from takes a date as YYYY-MM-DD");
+    }
 };
 
 Span ReadSpan(const QCommandLineParser &parser, const QCommandLineOption &from,
@@ -337,8 +319,9 @@ QCommandLineOption FromOption()
 int UpcomingCommand(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    Declare(parser, "upcoming", QStringLiteral("Every observance of every entry in the days "
-                                               "asked for, in date order."));
+    Declare(parser, "upcoming",
+            QStringLiteral("Every observance of every entry in the days "
+                           "asked for, in date order."));
     const QCommandLineOption from = FromOption();
     const QCommandLineOption days(QStringLiteral("days"),
                                   QStringLiteral("How many days: 1 to 3660 (30)."),
@@ -357,13 +340,11 @@ int UpcomingCommand(const QStringList &arguments)
         return *status;
     const Span span = ReadSpan(parser, from, days);
     const NumberRead remindDays = ReadNumber(parser, remind, 0, 365);
-    if (!span.from)
-        return UsageError(parser, QStringLiteral("--from takes a date as YYYY-MM-DD"));
-    for (const QString &problem : {span.days.problem, remindDays.problem})
+    for (const QString &problem : {span.problem(), remindDays.problem})
         if (!problem.isEmpty())
             return UsageError(parser, problem);
     if (parser.isSet(json) && parser.isSet(ics))
-        return UsageError(parser, QStringLiteral("--json and --ics cannot go together"));
+        return UsageError(parser, JsonWithIcsUsage());
     if (parser.positionalArguments().size() != 2)
         return UsageError(parser, QStringLiteral("family upcoming takes no operand"));
 
@@ -384,8 +365,9 @@ int UpcomingCommand(const QStringList &arguments)
 int Export(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    Declare(parser, "export", QStringLiteral("Writes the register as a JSON document, to keep "
-                                             "as a backup or to import elsewhere."));
+    Declare(parser, "export",
+            QStringLiteral("Writes the register as a JSON document, to keep "
+                           "as a backup or to import elsewhere."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The document to write (- for standard output)."));
     if (const std::optional<int> status = Parse(parser, arguments))
@@ -403,9 +385,10 @@ int Export(const QStringList &arguments)
 int Import(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    Declare(parser, "import", QStringLiteral("Adds the entries of a JSON document that export "
-                                             "wrote, all or none; those already kept are "
-                                             "skipped."));
+    Declare(parser, "import",
+            QStringLiteral("Adds the entries of a JSON document that export "
+                           "wrote, all or none; those already kept are "
+                           "skipped."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The document to read (- for standard input)."));
     if (const std::optional<int> status = Parse(parser, arguments))
@@ -414,13 +397,12 @@ int Import(const QStringList &arguments)
         return UsageError(parser, QStringLiteral("give one FILE"));
     const QString path = parser.positionalArguments()[2];
     QFile file(path);
-    const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly)
-                                     : file.open(QIODevice::ReadOnly);
+    const bool opened =
+        path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened)
         return InputError(
             QStringLiteral("dalvane-cli: cannot read %1: %2").arg(path, file.errorString()));
-    const std::variant<std::vector<FamilyEntry>, QString> read =
-        ReadFamilyDocument(file.readAll());
+    const std::variant<std::vector<FamilyEntry>, QString> read = ReadFamilyDocument(file.readAll());
     if (const std::optional<int> status = Failed(read))
         return *status;
     FamilyRegister familyRegister(RegisterPath(parser));
@@ -450,10 +432,8 @@ int Remind(const QStringList &arguments)
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
     const Span span = ReadSpan(parser, from, days);
-    if (!span.from)
-        return UsageError(parser, QStringLiteral("--from takes a date as YYYY-MM-DD"));
-    if (!span.days.value)
-        return UsageError(parser, span.days.problem);
+    if (!span.problem().isEmpty())
+        return UsageError(parser, span.problem());
     const QString login = parser.value(atLogin);
     if (parser.isSet(atLogin) && login != u"yes" && login != u"no")
         return UsageError(parser, QStringLiteral("--at-login takes yes or no"));

@@ -67,7 +67,7 @@ int FestivalsCommand(const QStringList &arguments)
     if (!count.value)
         return UsageError(parser, count.problem);
     if (parser.isSet(json) && parser.isSet(ics))
-        return UsageError(parser, QStringLiteral("--json and --ics cannot go together"));
+        return UsageError(parser, JsonWithIcsUsage());
     if (parser.positionalArguments().size() != 1)
         return UsageError(parser, QStringLiteral("festivals takes no operand"));
 

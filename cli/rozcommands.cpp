@@ -6,7 +6,6 @@
 // the windows.
 #include "answer/question.h"
 #include "cli/cli.h"
-#include "platform/placetime.h"
 #include "platform/regional.h"
 
 #include <QCommandLineParser>
@@ -19,88 +18,36 @@ namespace {
 class EventOptions
 {
 public:
-    explicit EventOptions(QCommandLineParser &parser);
+    explicit EventOptions(QCommandLineParser &parser)
+    {
+        parser.addOptions({CalendarOption(), BeforeDawnOption(), OrderOption(), m_json,
+                           TimeOption(), PlaceOption()});
+    }
 
     // Reads them into the question; the bad usage in words, or an empty text.
     QString read(const QCommandLineParser &parser, const RegionalSettings &settings,
-                 Question &question);
-    bool orderGiven(const QCommandLineParser &parser) const { return parser.isSet(m_order); }
+                 Question &question) const
+    {
+        const std::optional<Reckoning> calendar = ReadCalendar(parser);
+        if (!calendar)
+            return CalendarUsage();
+        question.calendar = *calendar;
+        question.beforeDawn = parser.isSet(QStringLiteral("before-dawn"));
+        if (const QString problem = ReadSunOptions(parser, &question.time, &question.place);
+            !problem.isEmpty())
+            return problem;
+        question.order = DetectDateOrder(settings);
+        return ReadOrder(parser, &question.order);
+    }
+    bool orderGiven(const QCommandLineParser &parser) const
+    {
+        return parser.isSet(QStringLiteral("order"));
+    }
     bool json(const QCommandLineParser &parser) const { return parser.isSet(m_json); }
 
 private:
-    QString readSun(const QCommandLineParser &parser, Question &question) const;
-
-    QCommandLineOption m_beforeDawn{
-        QStringLiteral("before-dawn"),
-        QStringLiteral("The event was between midnight and 6 AM: the previous day's roz.")};
-    QCommandLineOption m_order{QStringLiteral("order"),
-                               QStringLiteral("The order DATE is typed in: dmy, mdy or ymd "
-                                              "(the regional order by default)."),
-                               QStringLiteral("O")};
     QCommandLineOption m_json{QStringLiteral("json"), QStringLiteral("Answer in JSON.")};
-    QCommandLineOption m_time{QStringLiteral("time"),
-                              QStringLiteral("The local time of the event at --place, HH:MM on "
-                                             "the 24-hour clock: before sunrise it belongs to the "
-                                             "day before."),
-                              QStringLiteral("HH:MM")};
-    QCommandLineOption m_place{QStringLiteral("place"),
-                               QStringLiteral("Where the event was: a name from `dalvane-cli "
-                                              "places` or LAT,LON,ZONE (e.g. "
-                                              "51.51,-0.13,Europe/London); alone it gives the "
-                                              "day's sunrise and sunset."),
-                               QStringLiteral("PLACE")};
 };
-
-EventOptions::EventOptions(QCommandLineParser &parser)
-{
-    parser.addOptions({CalendarOption(), m_beforeDawn, m_order, m_json, m_time, m_place});
-}
-
-QString EventOptions::read(const QCommandLineParser &parser, const RegionalSettings &settings,
-                           Question &question)
-{
-    const std::optional<Reckoning> calendar = ReadCalendar(parser);
-    if (!calendar)
-        return CalendarUsage();
-    question.calendar = *calendar;
-    question.beforeDawn = parser.isSet(m_beforeDawn);
-    if (const QString problem = readSun(parser, question); !problem.isEmpty())
-        return problem;
-    question.order = DetectDateOrder(settings);
-    if (parser.isSet(m_order)) {
-        const QString value = parser.value(m_order);
-        if (value != u"dmy" && value != u"mdy" && value != u"ymd")
-            return QStringLiteral("--order takes dmy, mdy or ymd");
-        question.order = value == u"dmy"   ? kDayMonthYear
-                         : value == u"mdy" ? kMonthDayYear
-                                           : kYearMonthDay;
-    }
-    return {};
-}
-
-QString EventOptions::readSun(const QCommandLineParser &parser, Question &question) const
-{
-    if (parser.isSet(m_time)) {
-        if (!parser.isSet(m_place))
-            return QStringLiteral("--time needs --place: sunrise depends on where the event was");
-        if (question.beforeDawn)
-            return QStringLiteral("--time and --before-dawn cannot go together: the time and "
-                                  "the place say whether it was before sunrise");
-        question.time = ReadClockTime(parser.value(m_time));
-        if (!question.time)
-            return QStringLiteral("--time takes HH:MM on the 24-hour clock, e.g. 07:30, not "
-                                  "\"%1\"")
-                .arg(parser.value(m_time));
-    }
-    if (parser.isSet(m_place)) {
-        QString problem;
-        question.place = ReadPlace(parser.value(m_place), &problem);
-        if (!question.place)
-            return QStringLiteral("--place: %1 (dalvane-cli places lists the built-in places)")
-                .arg(problem);
-    }
-    return {};
-}
 
 // The answer on standard output, or the window's message for bad input.
 int Answered(const std::variant<Answer, InputProblem> &asked, bool json,
@@ -211,15 +158,13 @@ int ScheduleCommand(const QStringList &arguments)
     const std::optional<std::vector<int>> dayList =
         parser.isSet(days) ? NumberList(parser.value(days), 1, 36500) : std::vector<int>{};
     const NumberRead remindDays = ReadNumber(parser, remind, 0, 365);
-    for (const QString &problem :
-         {yearCount.problem, monthCount.problem,
-          dayList ? QString() : QStringLiteral("--days takes numbers from 1 to 36500"),
-          remindDays.problem}) {
+    for (const QString &problem : {yearCount.problem, monthCount.problem,
+                                   dayList ? QString() : DaysUsage(), remindDays.problem}) {
         if (!problem.isEmpty())
             return UsageError(parser, problem);
     }
     if (options.json(parser) && parser.isSet(ics))
-        return UsageError(parser, QStringLiteral("--json and --ics cannot go together"));
+        return UsageError(parser, JsonWithIcsUsage());
 
     question.dateText = operands[1].trimmed();
     question.yearText = parser.isSet(from) ? parser.value(from) : QString::number(Today().year());
