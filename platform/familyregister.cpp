@@ -218,6 +218,8 @@ std::optional<QString> FamilyRegister::open(Use use, bool *absent)
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
                           ? QSqlDatabase::database(m_connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (!db.isValid())
+        return problem(QStringLiteral("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)"));
     db.setDatabaseName(m_path);
     if (!QFileInfo::exists(m_path)) {
         if (use == Use::Read) {
