@@ -218,6 +218,8 @@ std::optional<QString> FamilyRegister::open(Use use, bool *absent)
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
                           ? QSqlDatabase::database(m_connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    if (!db.isValid())
+        return problem(QStringLiteral("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)"));
     db.setDatabaseName(m_path);
     if (!QFileInfo::exists(m_path)) {
         if (use == Use::Read) {
@@ -239,13 +241,12 @@ std::optional<QString> FamilyRegister::open(Use use, bool *absent)
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open())
         return problem(db.lastError().text());
-    // The write-ahead journal lets a reader go on while another process writes.
-    QSqlQuery query(db);
-    std::optional<QString> failed = Run(query, QStringLiteral("PRAGMA journal_mode = WAL"));
-    query.finish(); // the journal's new name, unread, would hold up every commit
-    if (!failed)
-        failed = migrate();
-    if (failed) {
+    // The write-ahead journal lets a reader go on while another process writes. The switch does
+    // not wait for a file in use as other statements do, so it may fail while another process
+    // opens the register at the same moment and makes the same switch; changes are one
+    // transaction each either way.
+    QSqlQuery(QStringLiteral("PRAGMA journal_mode = WAL"), db).finish();
+    if (std::optional<QString> failed = migrate()) {
         db.close();
         return problem(*failed);
     }
@@ -255,20 +256,21 @@ std::optional<QString> FamilyRegister::open(Use use, bool *absent)
 
 std::optional<QString> FamilyRegister::refusal()
 {
-    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery query(db);
-    int numbers[3] = {};
-    const QString questions[] = {QStringLiteral("PRAGMA application_id"),
-                                 QStringLiteral("PRAGMA user_version"),
-                                 QStringLiteral("SELECT count(*) FROM sqlite_master")};
-    for (int i = 0; i < 3; ++i) {
-        if (Run(query, questions[i]) || !query.next())
-            return QStringLiteral("not a Dalvane family register");
-        numbers[i] = query.value(0).toInt();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    // One statement, so one snapshot: asked one by one, the mark could be read before another
+    // process's first step and the tables after it.
+    if (auto failed = Run(query, QStringLiteral("SELECT * FROM pragma_application_id, "
+                                                "pragma_user_version, "
+                                                "(SELECT count(*) FROM sqlite_master)"))) {
+        return query.lastError().nativeErrorCode() == u"26" // SQLITE_NOTADB
+                   ? QStringLiteral("not a Dalvane family register")
+                   : *failed;
     }
-    const auto [application, version, objects] = numbers;
+    if (!query.next())
+        return QStringLiteral("not a Dalvane family register");
+    const int application = query.value(0).toInt(), version = query.value(1).toInt();
     // An empty database is a register not yet begun.
-    if (application != kApplicationId && (application != 0 || objects != 0))
+    if (application != kApplicationId && (application != 0 || query.value(2).toInt() != 0))
         return QStringLiteral("not a Dalvane family register");
     if (version > kVersion)
         return QStringLiteral("written by a newer Dalvane (register version %1; this one reads "
