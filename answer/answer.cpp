@@ -26,7 +26,9 @@ QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar)
         .arg(CalendarTitle(calendar));
 }
 
-QString kindName(ObservanceKind kind)
+} // namespace
+
+QString ObservanceKindName(ObservanceKind kind)
 {
     return kind == ObservanceKind::Year    ? QStringLiteral("year")
            : kind == ObservanceKind::Month ? QStringLiteral("month")
@@ -40,9 +42,12 @@ bool NamedYearly(const Observance &entry, const Answer &answer)
 }
 
 // "year 2026", "day 4", or "roz birthday 2026".
+namespace {
+
 QString what(const Observance &entry, const Answer &answer)
 {
-    return (NamedYearly(entry, answer) ? answer.yearlyName.toLower() : kindName(entry.kind)) +
+    return (NamedYearly(entry, answer) ? answer.yearlyName.toLower()
+                                       : ObservanceKindName(entry.kind)) +
            u' ' + QString::number(entry.n);
 }
 
@@ -50,7 +55,7 @@ QString what(const Observance &entry, const Answer &answer)
 QString slugOf(const Observance &entry, const Answer &answer)
 {
     return NamedYearly(entry, answer) ? answer.yearlyName.toLower().replace(u' ', u'-')
-                                      : kindName(entry.kind);
+                                      : ObservanceKindName(entry.kind);
 }
 
 void addDay(QJsonObject &object, const ZoroastrianDay &day)
@@ -130,11 +135,8 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
 Answer Calculate(CalendarDate entered, CalendarDate rozDate, Reckoning calendar,
                  const QString &yearText, DateOrderCode order, const RegionalSettings &settings)
 {
-    Answer answer{.entered = entered,
-                  .rozDate = rozDate,
-                  .calendar = calendar,
-                  .day = ZoroastrianDayOf(rozDate, calendar),
-                  .yearText = yearText};
+    Answer answer{entered, rozDate, calendar, ZoroastrianDayOf(rozDate, calendar), yearText, {}, {},
+                  {},      {},      {}};
     if (calendar == Reckoning::Shahenshahi)
         answer.day.roz = ReckonRoz(rozDate, order);
     answer.sameRozDate = SameRozDateIn(calendar, rozDate, ToCore(yearText), order, settings.rules);
@@ -285,7 +287,8 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
 
 QJsonObject ObservanceObject(const Observance &entry, const Answer &answer)
 {
-    QJsonObject item{{"kind", kindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
+    QJsonObject item{
+        {"kind", ObservanceKindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
     addDay(item, entry.day);
     const QString text = ObservanceNote(entry, answer.day);
     item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);

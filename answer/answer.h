@@ -6,8 +6,8 @@
 #include "platform/placetime.h"
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 #include <QVariant>
 #include <libical/ical.h>
@@ -63,6 +63,7 @@ QString CalendarName(Reckoning calendar);  // "shahenshahi", "kadmi" or "fasli"
 QString CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
 
 // The texts of one observance, as every listing of a schedule writes them.
+QString ObservanceKindName(ObservanceKind kind); // "year", "month" or "day"
 // "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance.
 QString ObservanceLabel(const Observance &entry, const Answer &answer);
 QString RozText(const ZoroastrianDay &day);  // "VAHISHTOIST (35)"

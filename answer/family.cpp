@@ -55,18 +55,25 @@ std::optional<Answer> EntryAnswer(const FamilyEntry &entry, int fromYear, int ye
     const std::optional<CalendarDate> rozDate = RozDateOf(entry, &sun, settings);
     if (!rozDate)
         return std::nullopt;
-    const bool death = entry.kind == EventKind::Death;
+    // A death's months and days are kept only in the first years after it: asked from long
+    // after them, only its yearly observances are reckoned.
+    const qint64 since = ToQDate(*rozDate).daysTo(QDate(fromYear, 1, 1));
+    const int lastDay = entry.days.empty() ? 0 : *std::ranges::max_element(entry.days);
+    const bool early = since <= std::max<qint64>(lastDay, qint64(entry.months + 2) * 30 + 5);
+    const bool death = entry.kind == EventKind::Death && early;
     ScheduleRequest request{TargetYears(fromYear, years, settings.rules), death ? entry.months : 0,
                             death ? entry.days : std::vector<int>{}};
     // Day arithmetic alone: a register of a thousand entries answers within a repaint.
-    Answer answer{.entered = entry.date,
-                  .rozDate = *rozDate,
-                  .calendar = entry.calendar,
-                  .day = ZoroastrianDayOf(*rozDate, entry.calendar),
-                  .observances = MakeSchedule(*rozDate, entry.calendar, request),
-                  .person = entry.person,
-                  .yearlyName = YearlyName(entry.kind),
-                  .sun = sun};
+    Answer answer{entry.date,
+                  *rozDate,
+                  entry.calendar,
+                  ZoroastrianDayOf(*rozDate, entry.calendar),
+                  {},
+                  {},
+                  MakeSchedule(*rozDate, entry.calendar, request),
+                  entry.person,
+                  YearlyName(entry.kind),
+                  sun};
     return answer;
 }
 
@@ -91,10 +98,11 @@ QString FamilyListText(const std::vector<FamilyEntry> &entries, const RegionalSe
     return entries.empty() ? QString() : ColumnTable(FamilyRows(entries, settings));
 }
 
-QByteArray FamilyListJson(const std::vector<FamilyEntry> &entries,
-                          const RegionalSettings &settings)
+QByteArray FamilyListJson(const std::vector<FamilyEntry> &entries, const RegionalSettings &settings)
 {
-    auto orNull = [](const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); };
+    auto orNull = [](const QString &text) {
+        return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+    };
     QJsonArray list;
     for (const FamilyEntry &entry : entries) {
         const std::optional<Answer> answer = EntryAnswer(entry, entry.date.year(), 0, settings);
@@ -106,8 +114,8 @@ QByteArray FamilyListJson(const std::vector<FamilyEntry> &entries,
         object[u"reckoning"] = answer ? QJsonValue(IsoDate(answer->rozDate)) : QJsonValue();
         object[u"calendar"] = CalendarName(entry.calendar);
         object[u"before_dawn"] = entry.beforeDawn;
-        object[u"time"] = entry.time ? QJsonValue(entry.time->toString(QStringLiteral("HH:mm")))
-                                     : QJsonValue();
+        object[u"time"] =
+            entry.time ? QJsonValue(entry.time->toString(QStringLiteral("HH:mm"))) : QJsonValue();
         object[u"place"] = orNull(entry.place);
         const bool death = entry.kind == EventKind::Death;
         QJsonArray days;
@@ -173,18 +181,27 @@ QString toText(const Upcoming &upcoming, const RegionalSettings &settings)
 
 QByteArray toJson(const Upcoming &upcoming)
 {
-    QJsonArray list;
+    // A year of a large register lists thousands of observances: written as they come.
+    JsonWriter json;
+    json.begin('{').key("days").value(upcoming.days).key("from").value(upcoming.from);
+    json.key("observances").begin('[');
     for (const Upcoming::Item &item : upcoming.items) {
         const auto &[entry, answer] = upcoming.entries[item.entry];
-        QJsonObject object = ObservanceObject(item.observance, answer);
-        object[u"id"] = entry.id;
-        object[u"person"] = entry.person;
-        object[u"event"] = EventKindName(entry.kind);
-        list.append(object);
+        const Observance &o = item.observance;
+        const QString note = ObservanceNote(o, answer.day);
+        json.begin('{').key("date").value(o.date);
+        json.key("event").value(EventKindName(entry.kind)).key("id").value(entry.id);
+        json.key("kind").value(ObservanceKindName(o.kind)).key("mah");
+        o.day.mah != 0 ? json.value(o.day.mah) : json.null();
+        json.key("mah_name");
+        o.day.mah != 0 ? json.value(MahName(o.day.mah)) : json.null();
+        json.key("n").value(o.n).key("name").value(RozRowOf(o.day.roz).name);
+        json.key("note");
+        note.isEmpty() ? json.null() : json.value(note);
+        json.key("person").value(entry.person).key("roz").value(o.day.roz);
+        json.key("yz_year").value(o.day.yzYear).end('}');
     }
-    const QJsonObject document{
-        {"from", IsoDate(upcoming.from)}, {"days", upcoming.days}, {"observances", list}};
-    return QJsonDocument(document).toJson(QJsonDocument::Compact) + '\n';
+    return json.end(']').end('}').text();
 }
 
 QByteArray toICalendar(const Upcoming &upcoming, const QDateTime &stamp,

@@ -4,11 +4,23 @@
 
 #include "platform/regional.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <algorithm>
 
 QString IsoDate(CalendarDate date)
 {
-    return ToQDate(date).toString(Qt::ISODate);
+    // Written digit by digit: a long list writes thousands of these.
+    QString text(10, u'-');
+    const auto put = [&](qsizetype at, int twoDigits) {
+        text[at] = QChar(u'0' + twoDigits / 10);
+        text[at + 1] = QChar(u'0' + twoDigits % 10);
+    };
+    put(0, date.year() / 100);
+    put(2, date.year() % 100);
+    put(5, date.month());
+    put(8, date.day());
+    return text;
 }
 
 icaltimetype IcalDate(CalendarDate date)
@@ -33,6 +45,84 @@ icaltimetype IcalStamp(qint64 secondsSinceEpoch)
 {
     return icaltime_from_timet_with_zone(time_t(secondsSinceEpoch), 0,
                                          icaltimezone_get_utc_timezone());
+}
+
+JsonWriter &JsonWriter::begin(char bracket)
+{
+    separate();
+    m_text += bracket;
+    m_first = true;
+    return *this;
+}
+
+JsonWriter &JsonWriter::end(char bracket)
+{
+    m_text += bracket;
+    m_first = false;
+    return *this;
+}
+
+JsonWriter &JsonWriter::key(std::string_view name)
+{
+    separate();
+    m_text += '"';
+    m_text.append(name.data(), qsizetype(name.size()));
+    m_text += "\":";
+    m_first = true;
+    return *this;
+}
+
+JsonWriter &JsonWriter::value(const QString &text)
+{
+    separate();
+    // Most texts need no escape and are written as they are; the others are escaped by
+    // QJsonDocument itself, as one text of a list.
+    const bool plain = std::ranges::all_of(
+        text, [](QChar c) { return c >= u' ' && c != u'"' && c != u'\\' && !c.isSurrogate(); });
+    if (plain) {
+        m_text += '"';
+        m_text += text.toUtf8();
+        m_text += '"';
+    } else
+        m_text += QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
+    return *this;
+}
+
+JsonWriter &JsonWriter::value(std::string_view utf8)
+{
+    separate();
+    m_text += '"';
+    m_text.append(utf8.data(), qsizetype(utf8.size()));
+    m_text += '"';
+    return *this;
+}
+
+JsonWriter &JsonWriter::value(CalendarDate date)
+{
+    separate();
+    m_text += '"' + IsoDate(date).toLatin1() + '"';
+    return *this;
+}
+
+JsonWriter &JsonWriter::value(qint64 number)
+{
+    separate();
+    m_text += QByteArray::number(number);
+    return *this;
+}
+
+JsonWriter &JsonWriter::null()
+{
+    separate();
+    m_text += "null";
+    return *this;
+}
+
+void JsonWriter::separate()
+{
+    if (!m_first)
+        m_text += ',';
+    m_first = false;
 }
 
 QString ColumnTable(const std::vector<QStringList> &rows)

@@ -102,9 +102,17 @@ std::optional<FamilyEntry> EntryAt(const QSqlQuery &query)
     entry.id = query.value(0).toLongLong();
     entry.person = query.value(1).toString();
     const std::optional<EventKind> kind = EventKindNamed(query.value(2).toString());
-    const QDate date = QDate::fromString(query.value(3).toString(), Qt::ISODate);
+    // "yyyy-mm-dd", read field by field: a register of a thousand entries is read at every run.
+    const QString iso = query.value(3).toString();
+    const auto number = [&](qsizetype from, qsizetype length) {
+        bool ok = false;
+        const int value = QStringView(iso).mid(from, length).toInt(&ok);
+        return ok ? value : 0;
+    };
     const std::optional<CalendarDate> day =
-        CalendarDate::fromYmd(date.year(), date.month(), date.day());
+        iso.size() == 10 && iso[4] == u'-' && iso[7] == u'-'
+            ? CalendarDate::fromYmd(number(0, 4), number(5, 2), number(8, 2))
+            : std::nullopt;
     const QString calendar = query.value(4).toString();
     const auto word = std::find_if(std::begin(kCalendarWords), std::end(kCalendarWords),
                                    [&](const auto &word) { return calendar == word.name; });
@@ -132,6 +140,8 @@ std::optional<FamilyEntry> EntryAt(const QSqlQuery &query)
 std::optional<QString> Run(QSqlQuery &query, const QString &statement,
                            const QVariantList &values = {})
 {
+    // Each row is read once, in order: the query need not keep the rows it has passed.
+    query.setForwardOnly(true);
     if (!query.prepare(statement))
         return query.lastError().text();
     for (const QVariant &value : values)

@@ -8,6 +8,8 @@
 #include "platform/regional.h"
 #include "testsupport.h"
 
+#include <QJsonDocument>
+
 namespace {
 
 const RegionalSettings &Settings()
@@ -55,6 +57,8 @@ private slots:
         // kind | date | calendar | before dawn | time at place | days | months | from | span
         AddRows("a death's first month | death | 2026-11-20 | shahenshahi | 0 |  | 4,10,30 | 12 | "
                 "2026-11-01 | 90\n"
+                "the last of ten years of months | death | 2016-01-15 | shahenshahi | 0 |  | 4 | "
+                "120 | 2025-10-01 | 90\n"
                 "a Gatha day, before dawn, Kadmi | death | 2025-07-16 | kadmi | 1 |  | 4,10 | 3 | "
                 "2025-07-01 | 120\n"
                 "before sunrise in London | death | 2025-12-15 | fasli | 0 | 07:30 London | 30 | 2 "
@@ -69,7 +73,7 @@ private slots:
     {
         const QStringList f = Fields();
         FamilyEntry entry;
-        entry.person = QStringLiteral("Dinshaw Mehta");
+        entry.person = QStringLiteral("Dinshaw \"Dinu\" Mehta\\\u00e9");
         entry.kind = *EventKindNamed(f[0]);
         entry.date = *FromQDate(QDate::fromString(f[1], Qt::ISODate));
         entry.calendar = *ReckoningNamed(f[2]);
@@ -94,6 +98,9 @@ private slots:
         QVERIFY2(!found.isEmpty(), "something is coming");
         QCOMPARE(found, Scheduled(entry, from, last));
         QCOMPARE(qsizetype(upcoming.items.size()), 2 * found.size());
+        // Written as it is built, the JSON is what QJsonDocument would write of it.
+        const QByteArray json = toJson(upcoming);
+        QCOMPARE(QJsonDocument::fromJson(json).toJson(QJsonDocument::Compact) + '\n', json);
     }
 };
 

@@ -20,6 +20,7 @@
 #include "civiloracle.h"
 #include "platform/regional.h"
 
+#include <QJsonDocument>
 #include <QSet>
 #include <cstdint>
 #include <cstdio>
@@ -206,6 +207,9 @@ void FuzzFamily(const QByteArray &input)
         require(item.observance.date >= from && item.observance.date.year() == 2026 &&
                     item.observance.date > upcoming.entries[item.entry].second.rozDate,
                 "upcoming within the span and after the event");
+    const QByteArray json = toJson(upcoming);
+    require(QJsonDocument::fromJson(json).toJson(QJsonDocument::Compact) + '\n' == json,
+            "JSON as QJsonDocument writes it");
     icalcomponent *calendar =
         icalparser_parse_string(toICalendar(upcoming, QDateTime(), 1).constData());
     QSet<QString> uids;
