@@ -38,6 +38,11 @@ const Command &CommandNamed(const char *name)
     return found != std::end(kCommands) ? *found : kCommands[0];
 }
 
+QString CommandsHelp(const QStringList &lines)
+{
+    return QStringLiteral("Commands, each with its own --help:\n") + lines.join(u'\n');
+}
+
 QString CommandList()
 {
     QStringList lines;
@@ -47,7 +52,7 @@ QString CommandList()
                          .arg(QString::fromLatin1(command.name).leftJustified(10),
                               QString::fromLatin1(command.help));
     }
-    return lines.join(u'\n');
+    return CommandsHelp(lines);
 }
 
 void Print(FILE *stream, const QByteArray &bytes)
@@ -87,6 +92,19 @@ std::optional<int> Parse(QCommandLineParser &parser, const QStringList &argument
         return 0;
     }
     return std::nullopt;
+}
+
+QCommandLineOption JsonOption()
+{
+    return {QStringLiteral("json"), QStringLiteral("Answer in JSON.")};
+}
+
+QCommandLineOption RemindOption()
+{
+    return {QStringLiteral("remind"),
+            QStringLiteral("With --ics, a reminder that many days before each observance: 0 to "
+                           "365."),
+            QStringLiteral("DAYS")};
 }
 
 QCommandLineOption CalendarOption()

@@ -36,6 +36,8 @@ std::span<const Command> Commands();
 const Command &CommandNamed(const char *name); // the calculation of a date for any other name
 // "  dalvane-cli schedule   a schedule of observances of DATE", a line per named command.
 QString CommandList();
+// "Commands, each with its own --help:" and the lines of a table of commands.
+QString CommandsHelp(const QStringList &lines);
 
 int RozCommand(const QStringList &arguments);
 int ScheduleCommand(const QStringList &arguments);
@@ -56,6 +58,10 @@ int InputError(const QString &message);
 // here (help, version or bad usage), nullopt to go on. A named command's parser takes its name
 // as the first operand.
 std::optional<int> Parse(QCommandLineParser &parser, const QStringList &arguments);
+
+// --json, and --remind with --ics: the same words for every command that has them.
+QCommandLineOption JsonOption();
+QCommandLineOption RemindOption();
 
 // --calendar, Shahenshahi by default.
 QCommandLineOption CalendarOption();

@@ -19,6 +19,9 @@
 
 namespace {
 
+const QString kIdHelp = QStringLiteral("The entry's number.");
+const QString kCommandHelp = QStringLiteral("The family command.");
+
 struct FamilyCommandRow
 {
     const char *name;
@@ -41,8 +44,7 @@ void Declare(QCommandLineParser &parser, const char *command, const QString &des
     parser.addHelpOption();
     parser.addOption(RegisterOption());
     parser.addPositionalArgument(QStringLiteral("family"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QString::fromLatin1(command),
-                                 QStringLiteral("The family command."));
+    parser.addPositionalArgument(QString::fromLatin1(command), kCommandHelp);
 }
 
 QString RegisterPath(const QCommandLineParser &parser)
@@ -207,7 +209,7 @@ int Edit(const QStringList &arguments)
             QStringLiteral("Changes the fields given of an entry; a DATE after "
                            "the ID changes its date."));
     const EntryOptions options(parser);
-    parser.addPositionalArgument(QStringLiteral("ID"), QStringLiteral("The entry's number."));
+    parser.addPositionalArgument(QStringLiteral("ID"), kIdHelp);
     parser.addPositionalArgument(QStringLiteral("DATE"), QStringLiteral("A new date."),
                                  QStringLiteral("[DATE]"));
     if (const std::optional<int> status = Parse(parser, arguments))
@@ -245,7 +247,7 @@ int Remove(const QStringList &arguments)
 {
     QCommandLineParser parser;
     Declare(parser, "remove", QStringLiteral("Takes an entry out of the register."));
-    parser.addPositionalArgument(QStringLiteral("ID"), QStringLiteral("The entry's number."));
+    parser.addPositionalArgument(QStringLiteral("ID"), kIdHelp);
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
     const QStringList operands = parser.positionalArguments();
@@ -267,7 +269,7 @@ int List(const QStringList &arguments)
 {
     QCommandLineParser parser;
     Declare(parser, "list", QStringLiteral("The entries, in the order they were added."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Answer in JSON."));
+    const QCommandLineOption json = JsonOption();
     parser.addOption(json);
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
@@ -326,15 +328,12 @@ int UpcomingCommand(const QStringList &arguments)
     const QCommandLineOption days(QStringLiteral("days"),
                                   QStringLiteral("How many days: 1 to 3660 (30)."),
                                   QStringLiteral("N"), QStringLiteral("30"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Answer in JSON."));
+    const QCommandLineOption json = JsonOption();
     const QCommandLineOption ics(QStringLiteral("ics"),
                                  QStringLiteral("Write them as an iCalendar file to import (- for "
                                                 "standard output)."),
                                  QStringLiteral("FILE"));
-    const QCommandLineOption remind(QStringLiteral("remind"),
-                                    QStringLiteral("With --ics, a reminder that many days before "
-                                                   "each observance: 0 to 365."),
-                                    QStringLiteral("DAYS"));
+    const QCommandLineOption remind = RemindOption();
     parser.addOptions({from, days, json, ics, remind});
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
@@ -489,12 +488,11 @@ int FamilyCommand(const QStringList &arguments)
                         .arg(QString::fromLatin1(row.name).leftJustified(9),
                              QString::fromLatin1(row.help));
     parser.setApplicationDescription(
-        QStringLiteral("The family register: whose days the family keeps, on this computer.\n"
-                       "Commands, each with its own --help:\n") +
-        commands.join(u'\n'));
+        QStringLiteral("The family register: whose days the family keeps, on this computer.\n") +
+        CommandsHelp(commands));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("family"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("The family command."));
+    parser.addPositionalArgument(QStringLiteral("COMMAND"), kCommandHelp);
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
     return UsageError(parser, name.isEmpty()

@@ -50,7 +50,7 @@ int FestivalsCommand(const QStringList &arguments)
     const QCommandLineOption years(QStringLiteral("years"),
                                    QStringLiteral("How many years: 1 to 1000 (1)."),
                                    QStringLiteral("N"), QStringLiteral("1"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Answer in JSON."));
+    const QCommandLineOption json = JsonOption();
     const QCommandLineOption ics(QStringLiteral("ics"),
                                  QStringLiteral("Write the festivals as an iCalendar file to "
                                                 "import into a calendar (- for standard output)."),

@@ -12,6 +12,8 @@
 
 namespace {
 
+const QString kDateHelp = QStringLiteral("The date of the birth, wedding or death.");
+
 // The options that describe the event, shared by the calculation and the schedule: the
 // reckoning, the before-dawn flag or the time and place of the sunrise rule, the order the
 // date is typed in, and JSON.
@@ -46,7 +48,7 @@ public:
     bool json(const QCommandLineParser &parser) const { return parser.isSet(m_json); }
 
 private:
-    QCommandLineOption m_json{QStringLiteral("json"), QStringLiteral("Answer in JSON.")};
+    QCommandLineOption m_json = JsonOption();
 };
 
 // The answer on standard output, or the window's message for bad input.
@@ -72,11 +74,9 @@ int RozCommand(const QStringList &arguments)
                                    QStringLiteral("Take today's date as DATE."));
     parser.addOption(today);
     parser.setApplicationDescription(
-        QStringLiteral("The roz of DATE, and the date of the same roz and mah in YEAR.\n"
-                       "Commands, each with its own --help:\n") +
+        QStringLiteral("The roz of DATE, and the date of the same roz and mah in YEAR.\n") +
         CommandList());
-    parser.addPositionalArgument(QStringLiteral("DATE"),
-                                 QStringLiteral("The date of the birth, wedding or death."));
+    parser.addPositionalArgument(QStringLiteral("DATE"), kDateHelp);
     parser.addPositionalArgument(QStringLiteral("YEAR"),
                                  QStringLiteral("The year to find the anniversary in."),
                                  QStringLiteral("[YEAR]"));
@@ -128,10 +128,7 @@ int ScheduleCommand(const QStringList &arguments)
                                   QStringLiteral("The N-th days, the date itself being day 1, "
                                                  "e.g. 4,10,30: each 1 to 36500."),
                                   QStringLiteral("LIST"));
-    const QCommandLineOption remind(QStringLiteral("remind"),
-                                    QStringLiteral("With --ics, a reminder that many days before "
-                                                   "each observance: 0 to 365."),
-                                    QStringLiteral("DAYS"));
+    const QCommandLineOption remind = RemindOption();
     const QCommandLineOption ics(QStringLiteral("ics"),
                                  QStringLiteral("Write the observances as an iCalendar file to "
                                                 "import into a calendar (- for standard output)."),
@@ -141,8 +138,7 @@ int ScheduleCommand(const QStringList &arguments)
         QStringLiteral("The observances of DATE: the same roz and mah every year, the same "
                        "roz\nevery month, and the N-th days after it."));
     parser.addPositionalArgument(QStringLiteral("schedule"), QStringLiteral("The command."));
-    parser.addPositionalArgument(QStringLiteral("DATE"),
-                                 QStringLiteral("The date of the birth, wedding or death."));
+    parser.addPositionalArgument(QStringLiteral("DATE"), kDateHelp);
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
 
@@ -185,7 +181,7 @@ int PlacesCommand(const QStringList &arguments)
     parser.setApplicationDescription(
         QStringLiteral("The built-in places: name, latitude, longitude and time zone."));
     parser.addHelpOption();
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Answer in JSON."));
+    const QCommandLineOption json = JsonOption();
     parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("places"), QStringLiteral("The command."));
     if (const std::optional<int> status = Parse(parser, arguments))
