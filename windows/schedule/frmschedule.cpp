@@ -24,9 +24,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimeZone>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -80,8 +78,7 @@ void frmSchedule::createFields()
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
     lblFormat = new QLabel(DateHintCaption(m_order));
-    chkBeforeDawn = new QCheckBox(
-        QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
+    chkBeforeDawn = new QCheckBox(BeforeDawnCaption(), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
     chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
     txtTime = new QLineEdit(this);
@@ -89,18 +86,9 @@ void frmSchedule::createFields()
     txtTime->setPlaceholderText(QStringLiteral("HH:MM"));
     cboPlace = new QComboBox(this);
     cboPlace->setObjectName(QStringLiteral("cboPlace"));
-    // The first place in the system's own time zone, else the first in its country.
-    const QTimeZone system(m_services.SystemTimeZoneId());
-    int inZone = -1, inTerritory = -1;
-    for (const PlaceRow &row : BuiltInPlaces()) {
-        const Place place = PlaceFromRow(row);
-        if (inZone < 0 && place.zone.id() == system.id())
-            inZone = cboPlace->count();
-        if (inTerritory < 0 && system.isValid() && place.zone.territory() == system.territory())
-            inTerritory = cboPlace->count();
-        cboPlace->addItem(place.name);
-    }
-    cboPlace->setCurrentIndex(inZone >= 0 ? inZone : std::max(inTerritory, 0));
+    for (const PlaceRow &row : BuiltInPlaces())
+        cboPlace->addItem(PlaceFromRow(row).name);
+    cboPlace->setCurrentIndex(HomePlaceIndex(m_services.SystemTimeZoneId()));
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
@@ -191,8 +179,7 @@ void frmSchedule::createLayout()
     form->addRow(QString(), chkBeforeDawn);
     auto *timeRow = new QHBoxLayout;
     timeRow->addWidget(txtTime);
-    timeRow->addWidget(
-        new QLabel(QStringLiteral("( Optional: the roz then goes by sunrise at the place )")));
+    timeRow->addWidget(new QLabel(TimeHintCaption()));
     timeRow->addStretch(1);
     form->addRow(Buddy(QStringLiteral("&Time"), txtTime), timeRow);
     form->addRow(Buddy(QStringLiteral("P&lace"), cboPlace), cboPlace);
@@ -267,10 +254,9 @@ void frmSchedule::Input_Change()
     if (problem)
         lblProblem->setText(problem->message);
     else if (badTime)
-        lblProblem->setText(QStringLiteral("Please Enter the Time as HH:MM, such as 07:30"));
+        lblProblem->setText(InvalidTimeMessage());
     else if (!days)
-        lblProblem->setText(
-            QStringLiteral("Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30"));
+        lblProblem->setText(InvalidDaysMessage());
     else
         lblProblem->clear();
     markField(txtDate, problem && problem->field == InputProblem::Date);
