@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -128,28 +129,33 @@ void frmFamily::createControls()
         static_cast<QPushButton *>(button)->setAutoDefault(false);
 }
 
+// Each table with its commands beside it, in one column of buttons for both.
 void frmFamily::createLayout()
 {
     auto *peopleCommands = new QVBoxLayout;
     for (QPushButton *button : {cmdAdd, cmdEdit, cmdRemove, cmdSchedule})
         peopleCommands->addWidget(button);
     peopleCommands->addStretch(1);
-    auto *people = new QHBoxLayout;
-    people->addWidget(grdPeople, 1);
-    people->addLayout(peopleCommands);
-
     auto *comingHeading = new QHBoxLayout;
     comingHeading->addWidget(Buddy(tr("Coming &up"), grdUpcoming));
     comingHeading->addStretch(1);
     comingHeading->addWidget(Buddy(tr("&Span"), cboSpan));
-    comingHeading->addWidget(cboSpan);
     auto *comingCommands = new QVBoxLayout;
     for (QPushButton *button : {cmdSave, cmdPrint})
         comingCommands->addWidget(button);
     comingCommands->addStretch(1);
-    auto *coming = new QHBoxLayout;
-    coming->addWidget(grdUpcoming, 1);
-    coming->addLayout(comingCommands);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(Buddy(tr("Pe&ople"), grdPeople), 0, 0);
+    grid->addWidget(grdPeople, 1, 0);
+    grid->addLayout(peopleCommands, 1, 1);
+    grid->addLayout(comingHeading, 2, 0);
+    grid->addWidget(cboSpan, 2, 1);
+    grid->addWidget(grdUpcoming, 3, 0);
+    grid->addLayout(comingCommands, 3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(1, 2);
+    grid->setRowStretch(3, 3);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(chkRemind);
@@ -158,10 +164,7 @@ void frmFamily::createLayout()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblProblem);
-    layout->addWidget(Buddy(tr("Pe&ople"), grdPeople));
-    layout->addLayout(people, 2);
-    layout->addLayout(comingHeading);
-    layout->addLayout(coming, 3);
+    layout->addLayout(grid, 1);
     layout->addLayout(bottom);
 
     const QFontMetrics metrics(font());
