@@ -249,7 +249,7 @@ void frmSchedule::Input_Change()
     question.schedule = ScheduleRequest{{}, spnMonths->value(), days.value_or(std::vector<int>{})};
     // A time puts sunrise at the place in the tick's stead; cleared, the tick is back.
     const bool timeGiven = !txtTime->text().trimmed().isEmpty();
-    QString unused; // a place that does not read is said as a date without sunrise
+    QString unused; // every choice reads: the built-in places, and those the register checked
     const std::optional<QTime> time = ReadClockTime(txtTime->text());
     chkBeforeDawn->setEnabled(!timeGiven);
     if (timeGiven) {
