@@ -247,10 +247,12 @@ void frmFamily::say(const QString &problem)
 
 std::optional<FamilyEntry> frmFamily::selectedEntry() const
 {
-    const QModelIndexList rows = grdPeople->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    // Any cell of the row will do: whether the hidden column counts as selected is the view's
+    // own affair.
+    const QModelIndexList cells = grdPeople->selectionModel()->selectedIndexes();
+    if (cells.isEmpty())
         return std::nullopt;
-    const int row = m_sortedPeople->mapToSource(rows.first()).row();
+    const int row = m_sortedPeople->mapToSource(cells.first()).row();
     return row >= 0 && row < int(m_entries.size()) ? std::optional(m_entries[size_t(row)])
                                                    : std::nullopt;
 }
