@@ -48,6 +48,13 @@ QString YearlyName(EventKind kind)
     return QStringLiteral("Yearly");
 }
 
+QString EventKindTitle(EventKind kind)
+{
+    QString title = EventKindName(kind);
+    title[0] = title[0].toUpper();
+    return title;
+}
+
 std::optional<Answer> EntryAnswer(const FamilyEntry &entry, int fromYear, int years,
                                   const RegionalSettings &settings)
 {
@@ -83,9 +90,7 @@ std::vector<QStringList> FamilyRows(const std::vector<FamilyEntry> &entries,
     std::vector<QStringList> rows = {{"Id", "Person", "Kind", "Date", "Roz", "Mah", "Reckoning"}};
     for (const FamilyEntry &entry : entries) {
         const std::optional<Answer> answer = EntryAnswer(entry, entry.date.year(), 0, settings);
-        QString kind = EventKindName(entry.kind);
-        kind[0] = kind[0].toUpper();
-        rows.push_back({QString::number(entry.id), entry.person, kind,
+        rows.push_back({QString::number(entry.id), entry.person, EventKindTitle(entry.kind),
                         FormatDate(entry.date, QStringLiteral("dd-mmm-yyyy"), settings),
                         answer ? RozText(answer->day) : QString(),
                         answer ? MahText(answer->day) : QString(), CalendarTitle(entry.calendar)});

@@ -30,6 +30,8 @@ QByteArray FamilyListJson(const std::vector<FamilyEntry> &entries,
 
 // "Roz birthday", "Roz anniversary", "Navjote anniversary", "Yearly", or "" for a death.
 QString YearlyName(EventKind kind);
+// "Death", "Birth", "Wedding", "Navjote" or "Other", as a table or a choice shows the kind.
+QString EventKindTitle(EventKind kind);
 
 struct Upcoming
 {

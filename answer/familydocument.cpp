@@ -158,6 +158,54 @@ std::optional<QString> EntryProblem(FamilyEntry &entry)
     return std::nullopt;
 }
 
+std::optional<QString> TypedEntryProblem(const QString &dateText, DateOrderCode order,
+                                         FamilyEntry &entry, const RegionalSettings &settings)
+{
+    Question question;
+    question.dateText = dateText.trimmed();
+    question.order = order;
+    question.beforeDawn = entry.beforeDawn;
+    question.calendar = entry.calendar;
+    question.yearText = QString::number(Today().year());
+    QString problem;
+    if (entry.time)
+        question.place = ReadPlace(entry.place, &problem), question.time = entry.time;
+    const std::variant<CheckedQuestion, InputProblem> checked = Check(question, settings);
+    if (const auto *bad = std::get_if<InputProblem>(&checked))
+        return bad->message;
+    entry.date = std::get<CheckedQuestion>(checked).entered;
+    return EntryProblem(entry);
+}
+
+std::variant<FamilyEntry, QString> ReadTypedEntry(const TypedEntry &typed,
+                                                  const RegionalSettings &settings)
+{
+    FamilyEntry entry;
+    entry.person = typed.person;
+    entry.kind = typed.kind;
+    entry.calendar = typed.calendar;
+    entry.note = typed.note;
+    entry.months = typed.months;
+    if (typed.time.trimmed().isEmpty()) {
+        entry.beforeDawn = typed.beforeDawn;
+    } else {
+        entry.time = ReadClockTime(typed.time);
+        if (!entry.time)
+            return InvalidTimeMessage();
+        entry.place = typed.place;
+    }
+    if (entry.kind == EventKind::Death) {
+        const std::optional<std::vector<int>> days = NumberList(typed.days, 1, kLastDay);
+        if (!days)
+            return InvalidDaysMessage();
+        entry.days = *days;
+    }
+    if (std::optional<QString> problem =
+            TypedEntryProblem(typed.date, typed.order, entry, settings))
+        return *problem;
+    return entry;
+}
+
 QByteArray FamilyDocument(const std::vector<FamilyEntry> &entries)
 {
     QJsonArray people;

@@ -87,9 +87,29 @@ QString InvalidDateMessage(DateOrderCode order)
     return QStringLiteral("Please Enter a Valid date in the Format: ") + DateFormatHint(order);
 }
 
+QString InvalidTimeMessage()
+{
+    return QStringLiteral("Please Enter the Time as HH:MM, such as 07:30");
+}
+
+QString InvalidDaysMessage()
+{
+    return QStringLiteral("Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
+}
+
 QString DateHintCaption(DateOrderCode order)
 {
     return QStringLiteral("( In the Format %1 )").arg(DateFormatHint(order));
+}
+
+QString BeforeDawnCaption()
+{
+    return QStringLiteral("&Between midnight and 6 AM (the roz of the day before)");
+}
+
+QString TimeHintCaption()
+{
+    return QStringLiteral("( Optional: the roz then goes by sunrise at the place )");
 }
 
 QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason)

@@ -67,8 +67,17 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
 
 // "Please Enter a Valid date in the Format: dd-mm-yyyy", in the date order typed.
 QString InvalidDateMessage(DateOrderCode order);
+// "Please Enter the Time as HH:MM, such as 07:30", for a time of the event that does not read.
+QString InvalidTimeMessage();
+// "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30", for a schedule's days.
+QString InvalidDaysMessage();
 // "( In the Format dd-mm-yyyy )", the hint beside a date field.
 QString DateHintCaption(DateOrderCode order);
+// "&Between midnight and 6 AM (the roz of the day before)", the before-dawn tick beside a
+// schedule's date, with its access key.
+QString BeforeDawnCaption();
+// "( Optional: the roz then goes by sunrise at the place )", the hint beside a time field.
+QString TimeHintCaption();
 // "The calendar file PATH cannot be written: REASON", as a window says it.
 QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason);
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/familyregister.h"
 #include "platform/qtwindowservices.h"
 #include "platform/regional.h"
 #include "platform/registry.h"
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<Registry> registry = CreateSystemRegistry();
 
     // Creating the window runs its start-up handler, before it is first shown.
-    frmDalvane window(services, *registry, settings);
+    frmDalvane window(services, *registry, settings, FamilyRegister::DefaultPath());
     window.CentreOnScreen();
     window.show();
     window.CentreOnScreen();

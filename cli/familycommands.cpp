@@ -151,25 +151,6 @@ DateOrderCode EntryOptions::orderOf(const QCommandLineParser &parser,
     return order;
 }
 
-// Reads the date (and the time at the place) as the calculation does, so an entry is kept only
-// when its day can be reckoned; the bad input in the calculation's words, or an empty text.
-QString ReadEntryDate(const QString &dateText, DateOrderCode order, FamilyEntry &entry,
-                      const RegionalSettings &settings)
-{
-    Question question;
-    question.dateText = dateText.trimmed();
-    question.order = order;
-    question.beforeDawn = entry.beforeDawn;
-    question.calendar = entry.calendar;
-    question.yearText = QString::number(Today().year());
-    QString problem;
-    if (entry.time)
-        question.place = ReadPlace(entry.place, &problem), question.time = entry.time;
-    const std::variant<CheckedQuestion, InputProblem> checked = Check(question, settings);
-    if (const auto *bad = std::get_if<InputProblem>(&checked))
-        return bad->message;
-    entry.date = std::get<CheckedQuestion>(checked).entered;
-    return {};
 }
 
 int Add(const QStringList &arguments)
@@ -188,11 +169,8 @@ int Add(const QStringList &arguments)
     if (parser.positionalArguments().size() != 3)
         return UsageError(parser, QStringLiteral("give one DATE"));
     const RegionalSettings settings = RegionalSettings::fromLocale();
-    if (const QString problem = ReadEntryDate(parser.positionalArguments()[2],
-                                              options.orderOf(parser, settings), entry, settings);
-        !problem.isEmpty())
-        return InputError(problem);
-    if (const std::optional<QString> problem = EntryProblem(entry))
+    if (const std::optional<QString> problem = TypedEntryProblem(
+            parser.positionalArguments()[2], options.orderOf(parser, settings), entry, settings))
         return InputError(*problem);
     FamilyRegister familyRegister(RegisterPath(parser));
     const std::variant<qint64, QString> added = familyRegister.Add(entry);
@@ -231,11 +209,8 @@ int Edit(const QStringList &arguments)
     const bool newDate = operands.size() == 4;
     const QString date =
         newDate ? operands[3] : FormatDate(entry.date, QStringLiteral("yyyy-mm-dd"), settings);
-    if (const QString problem = ReadEntryDate(
-            date, newDate ? options.orderOf(parser, settings) : kYearMonthDay, entry, settings);
-        !problem.isEmpty())
-        return InputError(problem);
-    if (const std::optional<QString> problem = EntryProblem(entry))
+    if (const std::optional<QString> problem = TypedEntryProblem(
+            date, newDate ? options.orderOf(parser, settings) : kYearMonthDay, entry, settings))
         return InputError(*problem);
     if (const std::optional<QString> problem = familyRegister.Update(*id, entry))
         return InputError(*problem);

@@ -5,12 +5,27 @@
 #include "platform/regional.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 Place PlaceFromRow(const PlaceRow &row)
 {
     return {QString::fromUtf8(row.name.data(), qsizetype(row.name.size())), row.latitude,
             row.longitude, QTimeZone(QByteArray(row.zone.data(), qsizetype(row.zone.size())))};
+}
+
+int HomePlaceIndex(const QByteArray &systemZoneId)
+{
+    const QTimeZone system(systemZoneId);
+    int inTerritory = -1;
+    for (int i = 0; i < int(BuiltInPlaces().size()); ++i) {
+        const QTimeZone zone = PlaceFromRow(BuiltInPlaces()[size_t(i)]).zone;
+        if (zone.id() == system.id())
+            return i;
+        if (inTerritory < 0 && system.isValid() && zone.territory() == system.territory())
+            inTerritory = i;
+    }
+    return std::max(inTerritory, 0);
 }
 
 std::optional<Place> ReadPlace(const QString &text, QString *problem)

@@ -21,6 +21,9 @@ struct Place
 };
 
 Place PlaceFromRow(const PlaceRow &row);
+// The built-in place a user here most likely means, as an index into BuiltInPlaces(): the first
+// in the system's own time zone, else the first in its country, else the first of all.
+int HomePlaceIndex(const QByteArray &systemZoneId);
 
 // A built-in place by name (any case) or "LAT,LON,ZONE" such as "51.51,-0.13,Europe/London".
 // nullopt with `problem` set to what is wrong: no such place, not that form, a latitude or

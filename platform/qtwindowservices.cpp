@@ -39,6 +39,14 @@ void QtWindowServices::ShowMessage(QWidget *parent, const QString &prompt)
     ShowBox(parent, QMessageBox::NoIcon, prompt);
 }
 
+bool QtWindowServices::Confirm(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, kApplicationTitle, question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtWindowServices::RepaintNow(QWidget *widget)
 {
     widget->repaint();

@@ -10,6 +10,7 @@ class QtWindowServices : public WindowServices
 public:
     void ShowWarning(QWidget *parent, const QString &prompt) override;
     void ShowMessage(QWidget *parent, const QString &prompt) override;
+    bool Confirm(QWidget *parent, const QString &question) override;
     void RepaintNow(QWidget *widget) override;
     void ShowModal(QDialog *window) override;
     void EndProgram() override;

@@ -10,7 +10,8 @@ class QPrinter;
 class QString;
 class QWidget;
 
-// Everything the windows ask of the desktop besides their own controls: message boxes, painting
+// Everything the windows ask of the desktop besides their own controls: message and question
+// boxes, painting
 // now, modal windows, ending the program, starting another program, the file test, the clock
 // and its time zone, and the save and print dialogs.
 // The program uses QtWindowServices; tests give the windows a recording implementation so they
@@ -24,6 +25,8 @@ public:
     virtual void ShowWarning(QWidget *parent, const QString &prompt) = 0;
     // Modal message box: one OK button, no icon, caption "Dalvane".
     virtual void ShowMessage(QWidget *parent, const QString &prompt) = 0;
+    // Modal question box: Yes and No (the default), caption "Dalvane"; true for Yes.
+    virtual bool Confirm(QWidget *parent, const QString &question) = 0;
     // Draws the widget's new content at once while the handler goes on.
     virtual void RepaintNow(QWidget *widget) = 0;
     // Shows a secondary window modally, without owner; returns when it closes.

@@ -8,7 +8,8 @@
 # be calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
 # Help and About windows open; under en_GB, and the example under en_US and de_DE too; the
 # Schedule of Observances of the example under en_GB and en_US, also with a time before sunrise,
-# and the Calendar at the example's month.
+# the Calendar at the example's month, and the Family Register of five people with its Add
+# dialog and one entry's schedule, the register and the login reminder in a scratch folder.
 # The pictures land in shots/, named after the resolution, the locale and the step.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
@@ -27,9 +28,23 @@ mkdir -p "$shots"
 for tool in xvfb-run xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
-if [ "${1:-}" != --session ] && [ ! -x "$build/app/dalvane" ]; then
+if [ "${1:-}" != --session ] && { [ ! -x "$build/app/dalvane" ] || [ ! -x "$build/cli/dalvane-cli" ]; }; then
     [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja
-    cmake --build "$build" --target dalvane
+    cmake --build "$build" --target dalvane dalvane-cli
+fi
+
+# The family the Family Register window shows, kept apart from the user's own register; the
+# sessions inherit the folders.
+if [ "${1:-}" != --session ]; then
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    export XDG_DATA_HOME=$scratch/data XDG_CONFIG_HOME=$scratch/config
+    family() { LC_ALL=en_GB.UTF-8 "$build/cli/dalvane-cli" family add --order dmy "$@" >/dev/null; }
+    family --name 'Dinshaw Mehta' 20-08-2001
+    family --name 'Piroja Mehta' --before-dawn --note 'Her varsi at the agiary' 02-03-2019
+    family --name 'Rustom Irani' --time 05:40 --place Mumbai --calendar kadmi 11-11-2023
+    family --name 'Roshan Irani' --kind birth 14-02-1990
+    family --name 'Jamshed and Shirin' --kind wedding 21-03-2012
 fi
 
 # One session on its own display: start the program, then drive it with the keyboard only, as a
@@ -94,6 +109,24 @@ session() {
         xdotool key alt+o c
         sleep 1.5
         import -window root "$name-calendar.png"
+        xdotool key Escape
+        sleep 1
+        # The Family Register over a year, its Add dialog, and the first entry's schedule.
+        xdotool key alt+o f
+        sleep 1.5
+        xdotool key alt+s Down Down
+        sleep 1
+        import -window root "$name-family.png"
+        xdotool key alt+a
+        sleep 1
+        import -window root "$name-family-add.png"
+        xdotool key Escape
+        sleep 1
+        xdotool key alt+h
+        sleep 1.5
+        import -window root "$name-family-schedule.png"
+        xdotool key Escape
+        sleep 1
         xdotool key Escape
         sleep 1
     fi

@@ -38,6 +38,12 @@ struct RecordingServices : WindowServices
 {
     void ShowWarning(QWidget *, const QString &prompt) override { warnings << prompt; }
     void ShowMessage(QWidget *, const QString &prompt) override { messages << prompt; }
+    // Every question is answered with `confirm`.
+    bool Confirm(QWidget *, const QString &question) override
+    {
+        questions << question;
+        return confirm;
+    }
     void RepaintNow(QWidget *) override {}
     void ShowModal(QDialog *window) override
     {
@@ -72,11 +78,12 @@ struct RecordingServices : WindowServices
     }
 
     QSet<QString> files, programs;
-    QStringList warnings, messages, starts, suggestions;
+    QStringList warnings, messages, questions, starts, suggestions;
     QString savePath, printPath;
     QByteArray zone = "Europe/London";
     QList<QDialog *> modal;
     int ends = 0;
+    bool confirm = true;
     std::function<void()> onModal = [] {};
 };
 

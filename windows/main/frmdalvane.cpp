@@ -7,10 +7,12 @@
 #include "platform/addresses.h"
 #include "platform/coretext.h"
 #include "platform/dialogfont.h"
+#include "platform/familyregister.h"
 #include "platform/twips.h"
 #include "platform/windowservices.h"
 #include "windows/about/frmabout.h"
 #include "windows/calendar/frmcalendar.h"
+#include "windows/family/frmfamily.h"
 #include "windows/help/frmhelp.h"
 #include "windows/main/ellreg.h"
 #include "windows/schedule/frmschedule.h"
@@ -124,8 +126,10 @@ QFrame *MakeShape(QWidget *parent, const char *name, int width, QPalette::ColorR
 } // namespace
 
 frmDalvane::frmDalvane(WindowServices &services, Registry &registry,
-                       const RegionalSettings &settings, QWidget *parent)
-    : QMainWindow(parent), m_services(services), m_registry(registry), m_settings(settings)
+                       const RegionalSettings &settings, const QString &familyRegisterPath,
+                       QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_registry(registry), m_settings(settings),
+      m_familyRegisterPath(familyRegisterPath)
 {
     setWindowTitle(QStringLiteral("Dalvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/dalvane.png")));
@@ -225,7 +229,9 @@ void frmDalvane::createMenus()
     mnuSchedule->setObjectName(QStringLiteral("mnuSchedule"));
     mnuCalendar = new QAction(QStringLiteral("&Calendar..."), this);
     mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
-    mnuObservances->addActions({mnuSchedule, mnuCalendar});
+    mnuFamily = new QAction(tr("&Family Register..."), this);
+    mnuFamily->setObjectName(QStringLiteral("mnuFamily"));
+    mnuObservances->addActions({mnuSchedule, mnuCalendar, mnuFamily});
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -257,6 +263,7 @@ void frmDalvane::createConnections()
     connect(mnuExit, &QAction::triggered, this, &frmDalvane::mnuExit_Click);
     connect(mnuSchedule, &QAction::triggered, this, &frmDalvane::mnuSchedule_Click);
     connect(mnuCalendar, &QAction::triggered, this, &frmDalvane::mnuCalendar_Click);
+    connect(mnuFamily, &QAction::triggered, this, &frmDalvane::mnuFamily_Click);
     connect(mnuContents, &QAction::triggered, this, &frmDalvane::mnuContents_Click);
     connect(nmuAbout, &QAction::triggered, this, &frmDalvane::nmuAbout_Click);
     Text1->installEventFilter(this);
@@ -520,10 +527,25 @@ void frmDalvane::mnuSchedule_Click()
 
 void frmDalvane::OpenSchedule(CalendarDate date, bool beforeDawn)
 {
-    if (!m_schedule)
-        m_schedule = std::make_unique<frmSchedule>(m_services, m_settings, EllReg::DateOrder, this);
-    m_schedule->SetDate(date, beforeDawn);
+    scheduleWindow().SetDate(date, beforeDawn);
     m_services.ShowModal(m_schedule.get());
+}
+
+frmSchedule &frmDalvane::scheduleWindow()
+{
+    if (!m_schedule) {
+        m_schedule = std::make_unique<frmSchedule>(m_services, m_settings, EllReg::DateOrder, this);
+        m_schedule->SetFamilyRegister(&familyRegister());
+    }
+    return *m_schedule;
+}
+
+// Made with its first use, which opens nothing yet: the file is read when a window asks.
+FamilyRegister &frmDalvane::familyRegister()
+{
+    if (!m_familyRegister)
+        m_familyRegister = std::make_unique<FamilyRegister>(m_familyRegisterPath);
+    return *m_familyRegister;
 }
 
 // The month of the typed date, read as the schedule reads it; this month when it does not read.
@@ -543,6 +565,23 @@ void frmDalvane::mnuCalendar_Click()
     }
     m_calendar->ShowDate(entered.value_or(m_services.Today()));
     m_services.ShowModal(m_calendar.get());
+}
+
+// The register is read anew at every opening: the command line may have changed it meanwhile.
+void frmDalvane::mnuFamily_Click()
+{
+    setTalk(tr("Here are the days your family keeps, and what is coming !"));
+    if (!m_family) {
+        m_family = std::make_unique<frmFamily>(m_services, familyRegister(), m_settings,
+                                               EllReg::DateOrder, this);
+        // An entry's schedule opens over the register, which stays open beneath it.
+        connect(m_family.get(), &frmFamily::ScheduleAsked, this, [this](const FamilyEntry &entry) {
+            scheduleWindow().SetEntry(entry);
+            m_services.ShowModal(m_schedule.get());
+        });
+    }
+    m_family->Reload();
+    m_services.ShowModal(m_family.get());
 }
 
 void frmDalvane::mnuContents_Click()

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QRect>
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -23,7 +24,10 @@ class WindowServices;
 class frmAbout;
 class frmHelp;
 class frmCalendar;
+class frmFamily;
 class frmSchedule;
+class FamilyRegister;
+struct FamilyEntry;
 
 // The calculator window: the date and year fields, the result sentence, the four buttons, the
 // File, Observances and Help menus and the running remark in the status line.
@@ -32,8 +36,9 @@ class frmDalvane : public QMainWindow
     Q_OBJECT
 
 public:
+    // The family register lives at `familyRegisterPath`; nothing reads it before a window asks.
     frmDalvane(WindowServices &services, Registry &registry, const RegionalSettings &settings,
-               QWidget *parent = nullptr);
+               const QString &familyRegisterPath, QWidget *parent = nullptr);
     ~frmDalvane() override;
 
     // Places every control for a screen of the given logical resolution.
@@ -46,6 +51,7 @@ public:
     frmAbout *AboutWindow() const { return m_about.get(); }
     frmSchedule *ScheduleWindow() const { return m_schedule.get(); }
     frmCalendar *CalendarWindow() const { return m_calendar.get(); }
+    frmFamily *FamilyWindow() const { return m_family.get(); }
 
     // The Schedule of Observances for a date, created on first use and shown modally.
     void OpenSchedule(CalendarDate date, bool beforeDawn);
@@ -90,6 +96,7 @@ public:
     QMenu *mnuObservances;
     QAction *mnuSchedule;
     QAction *mnuCalendar;
+    QAction *mnuFamily;
     QMenu *mnuHelp;
     QAction *mnuContents;
     QAction *mnuSep1;
@@ -108,6 +115,7 @@ public:
     void mnuToday_Click();
     void mnuSchedule_Click();
     void mnuCalendar_Click();
+    void mnuFamily_Click();
     void mnuContents_Click();
     void nmuAbout_Click();
     void Label2_DblClick();
@@ -133,10 +141,13 @@ private:
     void cancelAll();
     void refuse(const InputProblem &problem);
     void todaysRoz(bool clearBeforeDawn);
+    frmSchedule &scheduleWindow();
+    FamilyRegister &familyRegister();
 
     WindowServices &m_services;
     Registry &m_registry;
     const RegionalSettings m_settings;
+    const QString m_familyRegisterPath;
     qreal m_dpi = 0;
     // Whether Text1 held the focus last among the window's controls, so that a box or a menu
     // coming and going does not count as the field receiving the focus anew.
@@ -161,4 +172,6 @@ private:
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmSchedule> m_schedule;
     std::unique_ptr<frmCalendar> m_calendar;
+    std::unique_ptr<FamilyRegister> m_familyRegister;
+    std::unique_ptr<frmFamily> m_family;
 };

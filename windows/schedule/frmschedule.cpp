@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/schedule/frmschedule.h"
 
+#include "answer/familydocument.h"
 #include "answer/printout.h"
 #include "answer/question.h"
 #include "platform/dialogfont.h"
@@ -24,9 +25,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimeZone>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -80,8 +79,7 @@ void frmSchedule::createFields()
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
     lblFormat = new QLabel(DateHintCaption(m_order));
-    chkBeforeDawn = new QCheckBox(
-        QStringLiteral("&Between midnight and 6 AM (the roz of the day before)"), this);
+    chkBeforeDawn = new QCheckBox(BeforeDawnCaption(), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
     chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
     txtTime = new QLineEdit(this);
@@ -89,18 +87,9 @@ void frmSchedule::createFields()
     txtTime->setPlaceholderText(QStringLiteral("HH:MM"));
     cboPlace = new QComboBox(this);
     cboPlace->setObjectName(QStringLiteral("cboPlace"));
-    // The first place in the system's own time zone, else the first in its country.
-    const QTimeZone system(m_services.SystemTimeZoneId());
-    int inZone = -1, inTerritory = -1;
-    for (const PlaceRow &row : BuiltInPlaces()) {
-        const Place place = PlaceFromRow(row);
-        if (inZone < 0 && place.zone.id() == system.id())
-            inZone = cboPlace->count();
-        if (inTerritory < 0 && system.isValid() && place.zone.territory() == system.territory())
-            inTerritory = cboPlace->count();
-        cboPlace->addItem(place.name);
-    }
-    cboPlace->setCurrentIndex(inZone >= 0 ? inZone : std::max(inTerritory, 0));
+    for (const PlaceRow &row : BuiltInPlaces())
+        cboPlace->addItem(PlaceFromRow(row).name);
+    cboPlace->setCurrentIndex(HomePlaceIndex(m_services.SystemTimeZoneId()));
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
@@ -164,9 +153,17 @@ void frmSchedule::createResults()
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdPrint = new QPushButton(QStringLiteral("&Print..."), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdAddToRegister = new QPushButton(tr("&Add to Family Register"), this);
+    cmdAddToRegister->setObjectName(QStringLiteral("cmdAddToRegister"));
+    lblRegister = new QLabel(this);
+    lblRegister->setObjectName(QStringLiteral("lblRegister"));
+    lblRegister->setAccessibleName(tr("Family Register"));
+    lblRegister->setWordWrap(true);
     buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(cmdSave, QDialogButtonBox::ActionRole);
     buttons->addButton(cmdPrint, QDialogButtonBox::ActionRole);
+    buttons->addButton(cmdAddToRegister, QDialogButtonBox::ActionRole);
+    cmdAddToRegister->hide();
     // Enter in a field is no command: nothing here needs confirming.
     for (QAbstractButton *button : buttons->buttons())
         static_cast<QPushButton *>(button)->setAutoDefault(false);
@@ -191,8 +188,7 @@ void frmSchedule::createLayout()
     form->addRow(QString(), chkBeforeDawn);
     auto *timeRow = new QHBoxLayout;
     timeRow->addWidget(txtTime);
-    timeRow->addWidget(
-        new QLabel(QStringLiteral("( Optional: the roz then goes by sunrise at the place )")));
+    timeRow->addWidget(new QLabel(TimeHintCaption()));
     timeRow->addStretch(1);
     form->addRow(Buddy(QStringLiteral("&Time"), txtTime), timeRow);
     form->addRow(Buddy(QStringLiteral("P&lace"), cboPlace), cboPlace);
@@ -207,6 +203,7 @@ void frmSchedule::createLayout()
     layout->addWidget(lblSummary);
     layout->addWidget(lblProblem);
     layout->addWidget(grdObservances, 1);
+    layout->addWidget(lblRegister);
     layout->addWidget(buttons);
 
     const QFontMetrics metrics(font());
@@ -224,6 +221,7 @@ void frmSchedule::createConnections()
     connect(cboPlace, &QComboBox::currentIndexChanged, this, &frmSchedule::Input_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmSchedule::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSchedule::cmdPrint_Click);
+    connect(cmdAddToRegister, &QPushButton::clicked, this, &frmSchedule::cmdAddToRegister_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -251,12 +249,13 @@ void frmSchedule::Input_Change()
     question.schedule = ScheduleRequest{{}, spnMonths->value(), days.value_or(std::vector<int>{})};
     // A time puts sunrise at the place in the tick's stead; cleared, the tick is back.
     const bool timeGiven = !txtTime->text().trimmed().isEmpty();
+    QString unused; // every choice reads: the built-in places, and those the register checked
     const std::optional<QTime> time = ReadClockTime(txtTime->text());
     chkBeforeDawn->setEnabled(!timeGiven);
     if (timeGiven) {
         question.beforeDawn = false;
         question.time = time;
-        question.place = PlaceFromRow(BuiltInPlaces()[cboPlace->currentIndex()]);
+        question.place = ReadPlace(cboPlace->currentText(), &unused);
     }
 
     const std::variant<Answer, InputProblem> asked = Ask(question, m_settings);
@@ -267,10 +266,9 @@ void frmSchedule::Input_Change()
     if (problem)
         lblProblem->setText(problem->message);
     else if (badTime)
-        lblProblem->setText(QStringLiteral("Please Enter the Time as HH:MM, such as 07:30"));
+        lblProblem->setText(InvalidTimeMessage());
     else if (!days)
-        lblProblem->setText(
-            QStringLiteral("Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30"));
+        lblProblem->setText(InvalidDaysMessage());
     else
         lblProblem->clear();
     markField(txtDate, problem && problem->field == InputProblem::Date);
@@ -281,6 +279,62 @@ void frmSchedule::Input_Change()
     grdObservances->resizeColumnsToContents();
     cmdSave->setEnabled(m_model->CurrentAnswer().has_value());
     cmdPrint->setEnabled(m_model->CurrentAnswer().has_value());
+    cmdAddToRegister->setEnabled(m_model->CurrentAnswer().has_value());
+    lblRegister->clear();
+}
+
+void frmSchedule::SetEntry(const FamilyEntry &entry)
+{
+    // A kind other than a death keeps its roz and mah each year alone.
+    const bool death = entry.kind == EventKind::Death;
+    QStringList days;
+    for (int day : death ? entry.days : std::vector<int>{})
+        days << QString::number(day);
+    txtName->setText(entry.person);
+    txtTime->setText(entry.time ? entry.time->toString(QStringLiteral("HH:mm")) : QString());
+    // A place typed as LAT,LON,ZONE on the command line joins the choice.
+    if (!entry.place.isEmpty() && cboPlace->findText(entry.place, Qt::MatchFixedString) < 0)
+        cboPlace->addItem(entry.place);
+    if (!entry.place.isEmpty())
+        cboPlace->setCurrentIndex(cboPlace->findText(entry.place, Qt::MatchFixedString));
+    cboReckoning->setCurrentIndex(cboReckoning->findData(int(entry.calendar)));
+    txtDays->setText(days.join(QStringLiteral(", ")));
+    spnMonths->setValue(death ? entry.months : 0);
+    SetDate(entry.date, entry.beforeDawn);
+}
+
+void frmSchedule::SetFamilyRegister(FamilyRegister *familyRegister)
+{
+    m_register = familyRegister;
+    cmdAddToRegister->setVisible(m_register != nullptr);
+}
+
+// The inputs as they read now become a death's entry in the family register, checked as the
+// Family window's Add checks them; the window says whether it was kept, and why not.
+void frmSchedule::cmdAddToRegister_Click()
+{
+    if (!m_register)
+        return;
+    TypedEntry typed;
+    typed.person = txtName->text();
+    typed.date = txtDate->text();
+    typed.order = m_order;
+    typed.beforeDawn = chkBeforeDawn->isChecked();
+    typed.time = txtTime->text();
+    typed.place = cboPlace->currentText();
+    typed.calendar = Reckoning(cboReckoning->currentData().toInt());
+    typed.days = txtDays->text();
+    typed.months = spnMonths->value();
+    std::variant<FamilyEntry, QString> read = ReadTypedEntry(typed, m_settings);
+    if (const auto *entry = std::get_if<FamilyEntry>(&read)) {
+        const std::variant<qint64, QString> added = m_register->Add(*entry);
+        if (const auto *problem = std::get_if<QString>(&added))
+            read = *problem;
+    }
+    const QString *problem = std::get_if<QString>(&read);
+    lblRegister->setText(
+        problem ? tr("Not added to the Family Register: %1").arg(*problem)
+                : tr("%1 is now in the Family Register.").arg(std::get<FamilyEntry>(read).person));
 }
 
 void frmSchedule::markField(QWidget *field, bool bad)

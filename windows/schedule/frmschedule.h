@@ -17,8 +17,10 @@ class QPushButton;
 class QSortFilterProxyModel;
 class QSpinBox;
 class QTableView;
+class FamilyRegister;
 class ObservanceModel;
 class WindowServices;
+struct FamilyEntry;
 
 // The schedule of a date's observances: the questions a family answers, the summary of the
 // date, the observances as a table that follows every change, and the calendar file and the
@@ -35,6 +37,10 @@ public:
 
     // The date in the regional order and the before-dawn tick; the rest stays as the user left it.
     void SetDate(CalendarDate date, bool beforeDawn);
+    // Every question as the family register's entry has it; the years stay as the user left them.
+    void SetEntry(const FamilyEntry &entry);
+    // The register that "Add to Family Register" keeps the inputs in; the button shows once set.
+    void SetFamilyRegister(FamilyRegister *familyRegister);
 
     QLineEdit *txtName;
     QLineEdit *txtDate;
@@ -53,6 +59,8 @@ public:
     QTableView *grdObservances;
     QPushButton *cmdSave;
     QPushButton *cmdPrint;
+    QPushButton *cmdAddToRegister;
+    QLabel *lblRegister;
     QDialogButtonBox *buttons;
     ObservanceModel *Observances() const { return m_model; }
 
@@ -60,6 +68,7 @@ public:
     void Input_Change();
     void cmdSave_Click();
     void cmdPrint_Click();
+    void cmdAddToRegister_Click();
 
 private:
     void createControls();
@@ -74,4 +83,5 @@ private:
     const DateOrderCode m_order;
     ObservanceModel *m_model;
     QSortFilterProxyModel *m_sorted;
+    FamilyRegister *m_register = nullptr;
 };
