@@ -151,8 +151,6 @@ DateOrderCode EntryOptions::orderOf(const QCommandLineParser &parser,
     return order;
 }
 
-}
-
 int Add(const QStringList &arguments)
 {
     QCommandLineParser parser;
