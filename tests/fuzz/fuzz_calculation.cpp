@@ -9,8 +9,8 @@
 // With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
 // With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun); with both bits
-// 0xC0, what the family register reads (FuzzFamily): a document to import, or a name, a note and
-// an id a line each.
+// 0xC0, what the family register reads (FuzzFamily): a document to import, or the texts of an
+// entry a line each: name, note, id, date, time, place and days.
 #include "answer/answer.h"
 #include "answer/family.h"
 #include "answer/familydocument.h"
@@ -181,13 +181,23 @@ void FuzzFamily(const QByteArray &input)
         }
     };
     const QStringList lines = QString::fromUtf8(input).split(u'\n');
-    FamilyEntry typed;
+    TypedEntry typed;
     typed.person = lines.value(0);
     typed.note = lines.value(1);
-    if (!EntryProblem(typed))
-        require(!typed.person.isEmpty() && typed.person.size() <= 200 &&
-                    typed.note.size() <= 1000 && typed.person == typed.person.simplified(),
-                "a kept name and note");
+    typed.date = lines.value(3);
+    typed.time = lines.value(4);
+    typed.place = lines.value(5);
+    typed.days = lines.value(6);
+    const std::variant<FamilyEntry, QString> kept = ReadTypedEntry(typed, Settings(6));
+    if (const auto *entry = std::get_if<FamilyEntry>(&kept))
+        require(!entry->person.isEmpty() && entry->person.size() <= 200 &&
+                    entry->note.size() <= 1000 && entry->person == entry->person.simplified() &&
+                    std::ranges::is_sorted(entry->days) &&
+                    std::ranges::adjacent_find(entry->days) == entry->days.end() &&
+                    ParseDate(typed.date.trimmed(), kYearMonthDay, Settings(6)) == entry->date,
+                "a kept name, note, days and date");
+    else
+        require(!std::get<QString>(kept).isEmpty(), "a refused entry says why");
     const std::optional<qint64> id = ReadId(lines.value(2));
     require(!id || (*id > 0 && QString::number(*id).rightJustified(lines.value(2).size(), u'0') ==
                                    lines.value(2)),
