@@ -73,6 +73,7 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
     Answer answer = Calculate(input.entered, input.rozDate, question.calendar, question.yearText,
                               question.order, settings);
     answer.sun = input.sun;
+    answer.names = question.names;
     if (question.schedule) {
         ScheduleRequest request = *question.schedule;
         request.years = TargetYears(int(input.year), question.yearCount, settings.rules);

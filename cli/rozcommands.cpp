@@ -14,8 +14,8 @@
 namespace {
 
 // The options that describe the event, shared by the calculation and the schedule: the
-// reckoning, the before-dawn flag or the time and place of the sunrise rule, the order the
-// date is typed in, and JSON.
+// reckoning, the script of the names, the before-dawn flag or the time and place of the sunrise
+// rule, the order the date is typed in, and JSON.
 class EventOptions
 {
 public:
@@ -44,16 +44,16 @@ private:
                                              "day before."),
                               QStringLiteral("HH:MM")};
     QCommandLineOption m_place{QStringLiteral("place"),
-                               QStringLiteral("Where the event was: a name from `dalvane-cli "
-                                              "places` or LAT,LON,ZONE (e.g. "
-                                              "51.51,-0.13,Europe/London); alone it gives the "
-                                              "day's sunrise and sunset."),
+                               QStringLiteral("Where the event was: %1; alone it gives the day's "
+                                              "sunrise and sunset.")
+                                   .arg(PlaceHelp()),
                                QStringLiteral("PLACE")};
 };
 
 EventOptions::EventOptions(QCommandLineParser &parser)
 {
-    parser.addOptions({CalendarOption(), m_beforeDawn, m_order, m_json, m_time, m_place});
+    parser.addOptions(
+        {CalendarOption(), NamesOption(), m_beforeDawn, m_order, m_json, m_time, m_place});
 }
 
 QString EventOptions::read(const QCommandLineParser &parser, const RegionalSettings &settings,
@@ -63,6 +63,10 @@ QString EventOptions::read(const QCommandLineParser &parser, const RegionalSetti
     if (!calendar)
         return CalendarUsage();
     question.calendar = *calendar;
+    const std::optional<Script> names = ReadNames(parser);
+    if (!names)
+        return NamesUsage();
+    question.names = *names;
     question.beforeDawn = parser.isSet(m_beforeDawn);
     if (const QString problem = readSun(parser, question); !problem.isEmpty())
         return problem;
@@ -96,8 +100,7 @@ QString EventOptions::readSun(const QCommandLineParser &parser, Question &questi
         QString problem;
         question.place = ReadPlace(parser.value(m_place), &problem);
         if (!question.place)
-            return QStringLiteral("--place: %1 (dalvane-cli places lists the built-in places)")
-                .arg(problem);
+            return PlaceUsage(problem);
     }
     return {};
 }

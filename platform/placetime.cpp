@@ -5,12 +5,28 @@
 #include "platform/regional.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 Place PlaceFromRow(const PlaceRow &row)
 {
     return {QString::fromUtf8(row.name.data(), qsizetype(row.name.size())), row.latitude,
             row.longitude, QTimeZone(QByteArray(row.zone.data(), qsizetype(row.zone.size())))};
+}
+
+int PlaceOfSystemZone(const QByteArray &systemZoneId)
+{
+    const QTimeZone system(systemZoneId);
+    int index = 0, inTerritory = -1;
+    for (const PlaceRow &row : BuiltInPlaces()) {
+        const Place place = PlaceFromRow(row);
+        if (place.zone.id() == system.id())
+            return index;
+        if (inTerritory < 0 && system.isValid() && place.zone.territory() == system.territory())
+            inTerritory = index;
+        ++index;
+    }
+    return std::max(inTerritory, 0);
 }
 
 std::optional<Place> ReadPlace(const QString &text, QString *problem)

@@ -22,6 +22,10 @@ struct Place
 
 Place PlaceFromRow(const PlaceRow &row);
 
+// The built-in place a window offers first, as an index of BuiltInPlaces(): the first in the
+// system's own time zone, else the first in its country, else the first of all.
+int PlaceOfSystemZone(const QByteArray &systemZoneId);
+
 // A built-in place by name (any case) or "LAT,LON,ZONE" such as "51.51,-0.13,Europe/London".
 // nullopt with `problem` set to what is wrong: no such place, not that form, a latitude or
 // longitude out of range, or a zone the system does not know.

@@ -24,9 +24,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTimeZone>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -89,18 +87,9 @@ void frmSchedule::createFields()
     txtTime->setPlaceholderText(QStringLiteral("HH:MM"));
     cboPlace = new QComboBox(this);
     cboPlace->setObjectName(QStringLiteral("cboPlace"));
-    // The first place in the system's own time zone, else the first in its country.
-    const QTimeZone system(m_services.SystemTimeZoneId());
-    int inZone = -1, inTerritory = -1;
-    for (const PlaceRow &row : BuiltInPlaces()) {
-        const Place place = PlaceFromRow(row);
-        if (inZone < 0 && place.zone.id() == system.id())
-            inZone = cboPlace->count();
-        if (inTerritory < 0 && system.isValid() && place.zone.territory() == system.territory())
-            inTerritory = cboPlace->count();
-        cboPlace->addItem(place.name);
-    }
-    cboPlace->setCurrentIndex(inZone >= 0 ? inZone : std::max(inTerritory, 0));
+    for (const PlaceRow &row : BuiltInPlaces())
+        cboPlace->addItem(PlaceFromRow(row).name);
+    cboPlace->setCurrentIndex(PlaceOfSystemZone(m_services.SystemTimeZoneId()));
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
