@@ -86,6 +86,8 @@ private slots:
     void runs();
     void badUsage_data();
     void badUsage();
+    void wallCalendarScripts_data();
+    void wallCalendarScripts();
 };
 
 void TestCli::runs_data()
@@ -283,6 +285,50 @@ void TestCli::badUsage()
     QVERIFY2(run.startsWith(QStringLiteral("2|dalvane-cli: ")) && run.contains(u"\nUsage: ") &&
                  run.endsWith(u'|'),
              qPrintable(run));
+}
+
+// The wall calendar of January 2026 in another script, read back: the font that holds the script
+// embedded, the names in their own letters and order (the letters' joined forms read as the
+// letters), the place in the heading and the full moon at its local time, the US Naval
+// Observatory's 10:03 UT.
+void TestCli::wallCalendarScripts_data()
+{
+    for (const char *column : {"names", "place", "font", "texts"})
+        QTest::addColumn<QString>(column);
+    QTest::newRow("Gujarati") << "gujarati"
+                              << "Mumbai"
+                              << "NotoSansGujarati"
+                              << "Mah Amerdaad અમરદાદ|બહેરામ|15:33";
+    QTest::newRow("Persian") << "persian"
+                             << "Tehran"
+                             << "NotoSansArabic"
+                             << "Mah Amerdaad امرداد|دی به دین|13:33";
+}
+
+void TestCli::wallCalendarScripts()
+{
+    QFETCH(QString, names);
+    QFETCH(QString, place);
+    QFETCH(QString, font);
+    QFETCH(QString, texts);
+    const QTemporaryDir directory;
+    const QString pdf = directory.filePath(QStringLiteral("out.pdf"));
+    QCOMPARE(RunCli("C", QStringLiteral("calendar --from 2026-01 --months 1 --names %1 --place %2 "
+                                        "--pdf %3")
+                             .arg(names, place, pdf)),
+             "0||");
+    QProcess fonts, text;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    text.start(QStringLiteral("pdftotext"), {pdf, "-"});
+    fonts.waitForFinished();
+    text.waitForFinished();
+    QVERIFY(QString::fromUtf8(fonts.readAllStandardOutput())
+                .contains(QRegularExpression(font + "-Regular .* yes ")));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput())
+                             .normalized(QString::NormalizationForm_KC)
+                             .remove(QRegularExpression("[\\x{202A}-\\x{202E}]"));
+    for (const QString &text : texts.split(u'|') + QStringList{"moon at " + place})
+        QVERIFY2(page.contains(text), qPrintable(text + " in " + page));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
