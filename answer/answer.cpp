@@ -17,11 +17,13 @@
 
 namespace {
 
+constexpr Script kScripts[] = {Script::English, Script::Gujarati, Script::Persian};
+
 // "Mah Meher, YZ 1394, Shahenshahi"
-QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar)
+QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar, Script names = Script::English)
 {
     return QStringLiteral("%1, YZ %2, %3")
-        .arg(MahLabel(day))
+        .arg(MahLabel(day, names))
         .arg(day.yzYear)
         .arg(CalendarTitle(calendar));
 }
@@ -58,13 +60,29 @@ QString slugOf(const Observance &entry, const Answer &answer)
                                       : ObservanceKindName(entry.kind);
 }
 
+// {"en": ..., "gu": ..., "fa": ...}: the keys are the languages' ISO 639-1 codes.
+QJsonObject allNames(std::string_view (*nameIn)(int, Script), int n)
+{
+    return {{"en", FromCore(nameIn(n, Script::English))},
+            {"gu", FromCore(nameIn(n, Script::Gujarati))},
+            {"fa", FromCore(nameIn(n, Script::Persian))}};
+}
+
 void addDay(QJsonObject &object, const ZoroastrianDay &day)
 {
     object[u"roz"] = day.roz;
     object[u"name"] = FromCore(RozRowOf(day.roz).name);
+    object[u"names"] = allNames(RozNameIn, day.roz);
     object[u"mah"] = day.mah != 0 ? QJsonValue(day.mah) : QJsonValue();
     object[u"mah_name"] = day.mah != 0 ? QJsonValue(FromCore(MahName(day.mah))) : QJsonValue();
+    object[u"mah_names"] = day.mah != 0 ? QJsonValue(allNames(MahNameIn, day.mah)) : QJsonValue();
     object[u"yz_year"] = day.yzYear;
+}
+
+// The English name, and the other script's beside it.
+QString beside(const QString &english, std::string_view other, Script names)
+{
+    return names == Script::English ? english : english + u' ' + FromCore(other);
 }
 
 QJsonObject placeObject(const Place &place)
@@ -157,20 +175,58 @@ QString ObservanceLabel(const Observance &entry, const Answer &answer)
     return label;
 }
 
-QString RozText(const ZoroastrianDay &day)
+std::optional<Script> ScriptNamed(const QString &key)
 {
-    return QStringLiteral("%1 (%2)").arg(FromCore(RozRowOf(day.roz).name)).arg(day.roz);
+    for (Script script : kScripts) {
+        if (key == ScriptKey(script))
+            return script;
+    }
+    return std::nullopt;
 }
 
-QString MahLabel(const ZoroastrianDay &day)
+QString ScriptKey(Script script)
 {
-    return day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(day.mah))
+    return script == Script::English    ? QStringLiteral("english")
+           : script == Script::Gujarati ? QStringLiteral("gujarati")
+                                        : QStringLiteral("persian");
+}
+
+QString ScriptTitle(Script script)
+{
+    return script == Script::English    ? QStringLiteral("English")
+           : script == Script::Gujarati ? QStringLiteral("ગુજરાતી")
+                                        : QStringLiteral("فارسی");
+}
+
+QString ScriptKeys()
+{
+    return QStringLiteral("%1, %2 or %3")
+        .arg(ScriptKey(kScripts[0]), ScriptKey(kScripts[1]), ScriptKey(kScripts[2]));
+}
+
+QString ScriptFamily(Script script)
+{
+    return script == Script::Gujarati  ? QStringLiteral("Noto Sans Gujarati")
+           : script == Script::Persian ? QStringLiteral("Noto Sans Arabic")
+                                       : QString();
+}
+
+QString RozText(const ZoroastrianDay &day, Script names)
+{
+    return beside(QStringLiteral("%1 (%2)").arg(FromCore(RozRowOf(day.roz).name)).arg(day.roz),
+                  RozNameIn(day.roz, names), names);
+}
+
+QString MahLabel(const ZoroastrianDay &day, Script names)
+{
+    return day.mah != 0 ? QStringLiteral("Mah ") + MahText(day, names)
                         : QStringLiteral("No mah (Gatha days)");
 }
 
-QString MahText(const ZoroastrianDay &day)
+QString MahText(const ZoroastrianDay &day, Script names)
 {
-    return day.mah != 0 ? FromCore(MahName(day.mah)) : QStringLiteral("-");
+    return day.mah != 0 ? beside(FromCore(MahName(day.mah)), MahNameIn(day.mah, names), names)
+                        : QStringLiteral("-");
 }
 
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own)
@@ -199,9 +255,15 @@ std::span<const ObservanceColumn> ObservanceColumns()
          [](const Observance &e, const Answer &) {
              return QVariant(ToQDate(e.date).toJulianDay());
          }},
-        {"Roz", [](const Observance &e, const Answer &, Settings) { return RozText(e.day); },
+        {"Roz",
+         [](const Observance &e, const Answer &answer, Settings) {
+             return RozText(e.day, answer.names);
+         },
          [](const Observance &e, const Answer &) { return QVariant(e.day.roz); }},
-        {"Mah", [](const Observance &e, const Answer &, Settings) { return MahText(e.day); },
+        {"Mah",
+         [](const Observance &e, const Answer &answer, Settings) {
+             return MahText(e.day, answer.names);
+         },
          [](const Observance &e, const Answer &) { return QVariant(e.day.mah); }},
         {"YZ",
          [](const Observance &e, const Answer &, Settings) {
@@ -235,8 +297,8 @@ std::vector<QStringList> ObservanceRows(const Answer &answer, const RegionalSett
 QString ScheduleHeading(const Answer &answer, const RegionalSettings &settings)
 {
     return FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings) +
-           QStringLiteral(": ") + RozText(answer.day) + QStringLiteral(", ") +
-           reckoningLine(answer.day, answer.calendar);
+           QStringLiteral(": ") + RozText(answer.day, answer.names) + QStringLiteral(", ") +
+           reckoningLine(answer.day, answer.calendar, answer.names);
 }
 
 QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
@@ -273,8 +335,8 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
     if (!answer.observances) {
         const QString same = SameRozText(answer.sameRozDate, settings);
         QStringList lines{FormatDate(answer.entered, QStringLiteral("dd-mmm-yyyy"), settings),
-                          RozText(answer.day), FromCore(row.meaning), same,
-                          reckoningLine(answer.day, answer.calendar)};
+                          RozText(answer.day, answer.names), FromCore(row.meaning), same,
+                          reckoningLine(answer.day, answer.calendar, answer.names)};
         if (answer.sun)
             lines << sunLine(*answer.sun);
         return lines.join(u'\n') + u'\n';

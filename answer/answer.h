@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/names.h"
 #include "calendar/reckonings.h"
 #include "platform/placetime.h"
 
@@ -45,6 +46,7 @@ struct Answer
     // for a death's, which is the year's.
     QString yearlyName;
     std::optional<SunAnswer> sun;
+    Script names = Script::English; // whose names stand beside the English in the texts
 };
 
 // The sun of the entered date at the place, and the Gah and the side of sunrise of a time;
@@ -62,13 +64,26 @@ Answer Calculate(CalendarDate entered, CalendarDate rozDate, Reckoning calendar,
 QString CalendarName(Reckoning calendar);  // "shahenshahi", "kadmi" or "fasli"
 QString CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
 
-// The texts of one observance, as every listing of a schedule writes them.
+// The scripts --names and the Calendar window's Names choose from: "english", "gujarati" and
+// "persian", and each script's own name for itself ("English", "ગુજરાતી", "فارسی").
+std::optional<Script> ScriptNamed(const QString &key);
+QString ScriptKey(Script script);
+QString ScriptTitle(Script script);
+QString ScriptKeys(); // "english, gujarati or persian", for a usage line
+// The font family that holds the script's letters (Debian's fonts-noto-core), named first where
+// its names are drawn so that they never depend on which fonts the system falls back to.
+QString ScriptFamily(Script script);
+
+// The texts of one observance, as every listing of a schedule writes them; the names of another
+// script stand beside the English ("VAHISHTOIST (35) વહીસ્તોઈસ્ત").
 QString ObservanceKindName(ObservanceKind kind); // "year", "month" or "day"
 // "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance.
 QString ObservanceLabel(const Observance &entry, const Answer &answer);
-QString RozText(const ZoroastrianDay &day);  // "VAHISHTOIST (35)"
-QString MahText(const ZoroastrianDay &day);  // "Farvardin", or "-" on a day of no mah
-QString MahLabel(const ZoroastrianDay &day); // "Mah Farvardin", or "No mah (Gatha days)"
+QString RozText(const ZoroastrianDay &day, Script names = Script::English); // "VAHISHTOIST (35)"
+// "Farvardin", or "-" on a day of no mah
+QString MahText(const ZoroastrianDay &day, Script names = Script::English);
+// "Mah Farvardin", or "No mah (Gatha days)"
+QString MahLabel(const ZoroastrianDay &day, Script names = Script::English);
 // How a Gatha day's monthly observance is kept, for an entry of the schedule of `own`; empty
 // for every other entry.
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own);

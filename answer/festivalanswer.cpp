@@ -3,6 +3,7 @@
 #include "answer/festivalanswer.h"
 
 #include "answer/answer.h"
+#include "answer/skyanswer.h"
 #include "answer/writtenforms.h"
 #include "platform/addresses.h"
 #include "platform/regional.h"
@@ -76,12 +77,12 @@ QString FestivalDayLabel(const FestivalDay &day)
         .arg(day.days);
 }
 
-QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calendar)
+QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calendar, Script names)
 {
     QStringList mahs, years;
     for (const DayCell &cell : cells) {
         const QString mah =
-            cell.day.mah != 0 ? FromCore(MahName(cell.day.mah)) : QStringLiteral("Gatha days");
+            cell.day.mah != 0 ? MahText(cell.day, names) : QStringLiteral("Gatha days");
         if (mahs.isEmpty() || mahs.last() != mah)
             mahs << mah;
         const QString year = QString::number(cell.day.yzYear);
@@ -93,13 +94,13 @@ QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calen
              CalendarTitle(calendar));
 }
 
-QString BeginningMark(const DayCell &cell)
+QString BeginningMark(const DayCell &cell, Script names)
 {
     if (cell.yearBegins)
         return QStringLiteral("YZ %1 begins").arg(cell.day.yzYear);
     if (!cell.mahBegins)
         return {};
-    return cell.day.mah != 0 ? QStringLiteral("Mah %1 begins").arg(FromCore(MahName(cell.day.mah)))
+    return cell.day.mah != 0 ? QStringLiteral("%1 begins").arg(MahLabel(cell.day, names))
                              : QStringLiteral("Gatha days begin");
 }
 
@@ -118,11 +119,19 @@ std::vector<FestivalOccurrence> FestivalsOfMonth(YearMonth month, Reckoning cale
 
 QString toText(const FestivalsAnswer &answer, const RegionalSettings &settings)
 {
+    const bool named = answer.names != Script::English;
     std::vector<QStringList> rows = {{"Date", "Weekday", "Festival", "Days", "Roz", "Mah", "YZ"}};
-    for (const FestivalOccurrence &o : answer.festivals)
-        rows.push_back({shortDate(o.first, settings), weekday(o.first, settings),
-                        FestivalName(*o.festival), QString::number(o.days),
-                        QString::number(o.day.roz), MahText(o.day), QString::number(o.day.yzYear)});
+    if (named)
+        rows.front().insert(5, QStringLiteral("Name"));
+    for (const FestivalOccurrence &o : answer.festivals) {
+        QStringList &row = rows.emplace_back(QStringList{
+            shortDate(o.first, settings), weekday(o.first, settings), FestivalName(*o.festival),
+            QString::number(o.days), QString::number(o.day.roz), MahText(o.day, answer.names),
+            QString::number(o.day.yzYear)});
+        if (named)
+            row.insert(5, FromCore(RozRowOf(o.day.roz).name) + u' ' +
+                              FromCore(RozNameIn(o.day.roz, answer.names)));
+    }
     return CalendarTitle(answer.calendar) + u'\n' + ColumnTable(rows);
 }
 
@@ -181,33 +190,52 @@ QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
     return QByteArray(icalcomponent_as_ical_string(calendar.get()));
 }
 
-QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings)
+namespace {
+
+// The lines of one week of the month: the days, their roz and, at a place, their sunrise and
+// sunset; a cell of `width` for each day, blank before the month's first.
+QString WeekLines(const std::vector<DayCell> &cells, const std::vector<SunClocks> &suns, int first,
+                  qsizetype width)
+{
+    QStringList lines = {QStringLiteral("day "), QStringLiteral("roz ")};
+    if (!suns.empty())
+        lines << QStringLiteral("rise") << QStringLiteral("set ");
+    for (int i = first; i < first + 7 && i < int(cells.size()); ++i) {
+        const auto at = size_t(std::max(i, 0));
+        const QString texts[] = {
+            QString::number(cells[at].date.day()), QString::number(cells[at].day.roz),
+            suns.empty() ? QString() : suns[at].rise, suns.empty() ? QString() : suns[at].set};
+        for (qsizetype line = 0; line < lines.size(); ++line)
+            lines[line] += u' ' + (i < 0 ? QString() : texts[line]).rightJustified(width);
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace
+
+QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings,
+                  Script names, const Place *place)
 {
     const std::vector<DayCell> cells = MonthCells(month.year, month.month, calendar);
     const int firstDay = int(settings.locale.firstDayOfWeek()); // [1, 7], Monday 1
     const int lead = (ToQDate(cells.front().date).dayOfWeek() - firstDay + 7) % 7; // [0, 6]
+    std::vector<SunClocks> suns;
+    for (const DayCell &cell : place ? cells : std::vector<DayCell>{})
+        suns.push_back(SunClocksOn(cell.date, *place));
+    // A day's number takes two places, a sunrise such as 12:34 five.
+    const qsizetype cellWidth = place ? 5 : 2;
     QString weekdays = QStringLiteral("    ");
     for (int i = 0; i < 7; ++i)
         weekdays += u' ' + settings.locale.dayName((firstDay - 1 + i) % 7 + 1, QLocale::ShortFormat)
                                .left(2)
-                               .rightJustified(2);
+                               .rightJustified(cellWidth);
     const QString title =
         settings.locale.standaloneMonthName(month.month) + u' ' + QString::number(month.year);
     const qsizetype width = weekdays.size();
     QString text = QString(std::max<qsizetype>(0, (width - title.size()) / 2), u' ') + title +
-                   u'\n' + MonthReckoningHeading(cells, calendar) + u'\n' + weekdays + u'\n';
-    const int total = lead + int(cells.size());
-    for (int row = 0; row * 7 < total; ++row) {
-        QString days = QStringLiteral("day "), roz = QStringLiteral("roz ");
-        for (int column = 0; column < 7 && row * 7 + column < total; ++column) {
-            const int i = row * 7 + column - lead;
-            days += i < 0 ? QStringLiteral("   ")
-                          : QStringLiteral(" %1").arg(cells[size_t(i)].date.day(), 2);
-            roz += i < 0 ? QStringLiteral("   ")
-                         : QStringLiteral(" %1").arg(cells[size_t(i)].day.roz, 2);
-        }
-        text += days + u'\n' + roz + u'\n';
-    }
+                   u'\n' + MonthReckoningHeading(cells, calendar, names) + u'\n' + weekdays + u'\n';
+    for (int first = -lead; first < int(cells.size()); first += 7)
+        text += WeekLines(cells, suns, first, cellWidth);
     const std::vector<FestivalOccurrence> festivals = FestivalsOfMonth(month, calendar);
     if (!festivals.empty())
         text += u'\n';
@@ -220,5 +248,8 @@ QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &s
         rows.push_back({shortDate(o.first, settings), weekday(o.first, settings),
                         FestivalName(*o.festival), span});
     }
-    return text + ColumnTable(rows);
+    text += ColumnTable(rows);
+    if (place)
+        text += u'\n' + MoonText(PhasesOfMonths(month, 1, place->zone), settings);
+    return text;
 }

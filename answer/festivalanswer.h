@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/festivals.h"
+#include "calendar/names.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+struct Place;
 struct RegionalSettings;
 
 // A Gregorian month as the command line and the window name it.
@@ -29,6 +31,7 @@ struct FestivalsAnswer
 {
     Reckoning calendar;
     std::vector<FestivalOccurrence> festivals;
+    Script names = Script::English; // another script's: a column of roz names in the text
 };
 
 QString toText(const FestivalsAnswer &answer, const RegionalSettings &settings);
@@ -41,13 +44,17 @@ QString FestivalName(const Festival &festival);
 // "Muktad", or "Muktad, day 3 of 10" after a festival's first day, the day's words kept on one
 // line where the label wraps.
 QString FestivalDayLabel(const FestivalDay &day);
-// "Mah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahenshahi": what a month spans.
-QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calendar);
+// "Mah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahenshahi": what a month spans,
+// each mah's name in another script beside the English.
+QString MonthReckoningHeading(const std::vector<DayCell> &cells, Reckoning calendar,
+                              Script names = Script::English);
 // "Mah Farvardin begins", "YZ 1395 begins" or "Gatha days begin"; empty on other days.
-QString BeginningMark(const DayCell &cell);
+QString BeginningMark(const DayCell &cell, Script names = Script::English);
 // The festivals that cover any day of the month, in date order.
 std::vector<FestivalOccurrence> FestivalsOfMonth(YearMonth month, Reckoning calendar);
 
 // The month as `cal` lays it out, weeks from the regional first day of the week, a row of roz
-// numbers under each row of days, and the month's festivals below.
-QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings);
+// numbers under each row of days, and the month's festivals below. At a place, each day's
+// sunrise and sunset in two more rows, and the moon's phases after the festivals.
+QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings,
+                  Script names = Script::English, const Place *place = nullptr);

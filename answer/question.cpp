@@ -5,6 +5,7 @@
 #include "calendar/roz.h"
 #include "platform/regional.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -73,6 +74,7 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
     Answer answer = Calculate(input.entered, input.rozDate, question.calendar, question.yearText,
                               question.order, settings);
     answer.sun = input.sun;
+    answer.names = question.names;
     if (question.schedule) {
         ScheduleRequest request = *question.schedule;
         request.years = TargetYears(int(input.year), question.yearCount, settings.rules);
@@ -87,14 +89,16 @@ QString InvalidDateMessage(DateOrderCode order)
     return QStringLiteral("Please Enter a Valid date in the Format: ") + DateFormatHint(order);
 }
 
+// The Schedule window's and the Family window's texts, which a translation of those windows
+// translates in one place.
 QString InvalidTimeMessage()
 {
-    return QStringLiteral("Please Enter the Time as HH:MM, such as 07:30");
+    return QCoreApplication::translate("Schedule", "Please Enter the Time as HH:MM, such as 07:30");
 }
 
 QString InvalidDaysMessage()
 {
-    return QStringLiteral("Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
+    return QCoreApplication::translate("Schedule", "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
 }
 
 QString DateHintCaption(DateOrderCode order)
@@ -104,12 +108,12 @@ QString DateHintCaption(DateOrderCode order)
 
 QString BeforeDawnCaption()
 {
-    return QStringLiteral("&Between midnight and 6 AM (the roz of the day before)");
+    return QCoreApplication::translate("Schedule", "&Between midnight and 6 AM (the roz of the day before)");
 }
 
 QString TimeHintCaption()
 {
-    return QStringLiteral("( Optional: the roz then goes by sunrise at the place )");
+    return QCoreApplication::translate("Schedule", "( Optional: the roz then goes by sunrise at the place )");
 }
 
 QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason)

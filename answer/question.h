@@ -26,6 +26,7 @@ struct Question
     // before-dawn flag.
     std::optional<Place> place;
     std::optional<QTime> time;
+    Script names = Script::English; // the script beside the English in the answer's texts
 };
 
 // Why a question cannot be answered, in the window's own words, and the field to blame.

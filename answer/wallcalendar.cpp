@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer/wallcalendar.h"
 
+#include "answer/answer.h"
+#include "answer/skyanswer.h"
 #include "answer/writtenforms.h"
 #include "calendar/roz.h"
+#include "platform/placetime.h"
 #include "platform/regional.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -35,9 +39,10 @@ qreal HeightOf(const std::vector<Line> &lines, qreal width, QPaintDevice *device
     return height;
 }
 
-QFont Font(const QString &family, qreal points, bool bold = false, bool italic = false)
+QFont Font(const QStringList &families, qreal points, bool bold = false, bool italic = false)
 {
-    QFont font(family);
+    QFont font;
+    font.setFamilies(families);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setItalic(italic);
@@ -56,14 +61,17 @@ void Fit(std::vector<Line> &lines, const QSizeF &box, QPaintDevice *device)
     }
 }
 
-void DrawLines(QPainter &painter, const std::vector<Line> &lines, QRectF box)
+// The lines down the box; the height they took.
+qreal DrawLines(QPainter &painter, const std::vector<Line> &lines, QRectF box)
 {
+    const qreal top = box.top();
     for (const Line &line : lines) {
         painter.setFont(line.font);
         QRectF used;
         painter.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, line.text, &used);
         box.setTop(box.top() + used.height());
     }
+    return box.top() - top;
 }
 
 } // namespace
@@ -79,29 +87,50 @@ namespace {
 // What every page of one wall calendar shares: the painter, the page, the units and the pens.
 struct WallPage
 {
-    WallPage(QPagedPaintDevice &device, const RegionalSettings &settings);
+    WallPage(QPagedPaintDevice &device, const RegionalSettings &settings, Script names,
+             const Place *place);
 
     void heading(YearMonth month, const std::vector<DayCell> &cells, Reckoning calendar);
     void weekdayNames();
     void dayBox(const DayCell &cell, const QRectF &box);
+    void sunAndMoon(const DayCell &cell, const QRectF &inner, const QFont &dayFont);
 
     QPagedPaintDevice &device;
     const RegionalSettings &settings;
+    const Script names;
+    const Place *place;
     QPainter painter;
     qreal mm;
     QRectF page;
-    QString family = QStringLiteral("Sans Serif");
+    // The names' script after the page's own font, for a mah's name in the heading; its own
+    // font first for a roz's name.
+    QStringList family;
+    QStringList scriptFamily;
     int firstDay; // [1, 7], Monday 1
     QPen grid, mark;
     qreal headingHeight, namesHeight;
+    // A box's foot, where the sunrise and sunset go at a place.
+    QFont sunFont;
+    qreal sunHeight, sunDescent;
+    QHash<QDate, const LocalPhase *> phaseOn;
 };
 
-WallPage::WallPage(QPagedPaintDevice &device, const RegionalSettings &settings)
-    : device(device), settings(settings), painter(&device), mm(device.logicalDpiX() / 25.4),
+WallPage::WallPage(QPagedPaintDevice &device, const RegionalSettings &settings, Script names,
+                   const Place *place)
+    : device(device), settings(settings), names(names), place(place), painter(&device),
+      mm(device.logicalDpiX() / 25.4),
       page(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size()),
+      family{QStringLiteral("Sans Serif")}, scriptFamily{ScriptFamily(names), family.front()},
       firstDay(int(settings.locale.firstDayOfWeek())), grid(Qt::black, 0.25 * mm),
-      mark(Qt::black, 1.2 * mm), headingHeight(16 * mm), namesHeight(7 * mm)
-{}
+      mark(Qt::black, 1.2 * mm), headingHeight(16 * mm), namesHeight(7 * mm),
+      sunFont(Font(family, 7)), sunHeight(place ? QFontMetricsF(sunFont, &device).height() : 0),
+      sunDescent(QFontMetricsF(sunFont, &device).descent())
+{
+    if (names != Script::English)
+        family << ScriptFamily(names);
+    // A Persian name runs right to left: the direction comes from the text itself.
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
+}
 
 // The month on the left, what it spans of the reckoning on the right, on one line.
 void WallPage::heading(YearMonth month, const std::vector<DayCell> &cells, Reckoning calendar)
@@ -109,7 +138,10 @@ void WallPage::heading(YearMonth month, const std::vector<DayCell> &cells, Recko
     std::vector<Line> title = {
         {settings.locale.standaloneMonthName(month.month) + u' ' + QString::number(month.year),
          Font(family, 22, true)}};
-    std::vector<Line> spans = {{MonthReckoningHeading(cells, calendar), Font(family, 11)}};
+    QString spansText = MonthReckoningHeading(cells, calendar, names);
+    if (place)
+        spansText += u'\n' + QStringLiteral("Sunrise, sunset and the moon at %1").arg(place->name);
+    std::vector<Line> spans = {{spansText, Font(family, 11)}};
     const QSizeF titleBox(page.width() * 0.35, headingHeight);
     const QSizeF spansBox(page.width() * 0.63, headingHeight);
     Fit(title, titleBox, &device);
@@ -160,20 +192,55 @@ void WallPage::dayBox(const DayCell &cell, const QRectF &box)
         {QString::number(cell.date.day()), Font(family, 16, true)},
         {QStringLiteral("%1 %2").arg(cell.day.roz).arg(FromCore(RozRowOf(cell.day.roz).name)),
          Font(family, 8)}};
+    if (names != Script::English)
+        lines.push_back({FromCore(RozNameIn(cell.day.roz, names)), Font(scriptFamily, 8)});
     if (!beginning.isEmpty())
         lines.push_back({beginning, Font(family, 7.5, false, true)});
     for (const FestivalDay &festival : cell.festivals)
         lines.push_back({FestivalDayLabel(festival), Font(family, 7.5, festival.dayOf == 1)});
-    Fit(lines, inner.size(), &device);
-    DrawLines(painter, lines, inner);
+    const QRectF above = inner.adjusted(0, 0, 0, -sunHeight);
+    Fit(lines, above.size(), &device);
+    DrawLines(painter, lines, above);
+    if (place)
+        sunAndMoon(cell, inner, lines.front().font);
+}
+
+// The day's sunrise and sunset at the foot of its box, and a phase of the moon with its time
+// on the day's line, right of the day's number.
+void WallPage::sunAndMoon(const DayCell &cell, const QRectF &inner, const QFont &dayFont)
+{
+    painter.setFont(sunFont);
+    painter.drawText(QPointF(inner.left(), inner.bottom() - sunDescent),
+                     SunLine(SunClocksOn(cell.date, *place)));
+    const LocalPhase *phase = phaseOn.value(ToQDate(cell.date));
+    if (!phase)
+        return;
+    const qreal dayHeight = QFontMetricsF(dayFont, &device).height();
+    // The time as large as the roz's name, its disc as high as a digit, at the right.
+    std::vector<Line> time = {{ShortClock(phase->at), Font(family, 8, true)}};
+    Fit(time, QSizeF(inner.width() / 3, dayHeight), &device);
+    const QFontMetricsF metrics(time.front().font, &device);
+    const qreal disc = metrics.capHeight();
+    const QRectF timeBox(inner.right() - metrics.horizontalAdvance(time.front().text), inner.top(),
+                         metrics.horizontalAdvance(time.front().text), dayHeight);
+    painter.setFont(time.front().font);
+    painter.drawText(timeBox, Qt::AlignLeft | Qt::AlignVCenter, time.front().text);
+    DrawPhase(painter,
+              QRectF(timeBox.left() - disc * 1.6, timeBox.center().y() - disc / 2, disc, disc),
+              phase->phase);
 }
 
 } // namespace
 
 void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, Reckoning calendar,
-                       const RegionalSettings &settings)
+                       const RegionalSettings &settings, Script names, const Place *place)
 {
-    WallPage wall(device, settings);
+    WallPage wall(device, settings, names, place);
+    // The phases of all the months at once: each search for them starts with a day's worth.
+    const std::vector<LocalPhase> phases =
+        place ? PhasesOfMonths(first, months, place->zone) : std::vector<LocalPhase>{};
+    for (const LocalPhase &phase : phases)
+        wall.phaseOn.insert(phase.at.date(), &phase);
     for (int n = 0; n < months; ++n) {
         const std::optional<YearMonth> month = AddMonths(first, n);
         if (!month)

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 
 class QPagedPaintDevice;
+struct Place;
 
 // A4 landscape with a margin every printer can reach.
 QPageLayout WallCalendarPageLayout();
@@ -14,9 +15,12 @@ QPageLayout WallCalendarPageLayout();
 // The wall calendar, one page per Gregorian month from `first`, into whatever page the device
 // has (a PDF writer on the command line, the printer the user chose in the window): the month,
 // its mah(s), YZ year(s) and the reckoning at the top, a grid of weeks from the regional first
-// day of the week, and in each day's box the day, the roz number and name, where a mah or a year
-// begins, and the festivals. Every text is measured on the device and made smaller where it
-// would not fit its box, so nothing is clipped or drawn over another. Months past the end of the
-// calendar are left out.
+// day of the week, and in each day's box the day, the roz number and name (and the name in
+// another script under it), where a mah or a year begins, and the festivals. At a place, the
+// heading names it, each box gives the day's sunrise and sunset at its foot, and a phase of
+// the moon is marked with its symbol and local time beside the day. Every text is measured on
+// the device and made smaller where it would not fit its box, so nothing is clipped or drawn
+// over another. Months past the end of the calendar are left out.
 void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, Reckoning calendar,
-                       const RegionalSettings &settings);
+                       const RegionalSettings &settings, Script names = Script::English,
+                       const Place *place = nullptr);

@@ -125,19 +125,36 @@ void JsonWriter::separate()
     m_first = false;
 }
 
+namespace {
+
+// The columns a terminal gives the text: a Gujarati vowel sign above or below its letter and a
+// zero-width joiner take none, as the C library's wcwidth() counts them.
+qsizetype TerminalWidth(const QString &text)
+{
+    qsizetype width = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        width += category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing &&
+                 category != QChar::Other_Format;
+    }
+    return width;
+}
+
+} // namespace
+
 QString ColumnTable(const std::vector<QStringList> &rows)
 {
     std::vector<qsizetype> widths;
     for (const QStringList &row : rows) {
         widths.resize(std::max(widths.size(), size_t(row.size())));
         for (qsizetype i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], row[i].size());
+            widths[i] = std::max(widths[i], TerminalWidth(row[i]));
     }
     QString text;
     for (const QStringList &row : rows) {
         QString line;
         for (qsizetype i = 0; i < row.size(); ++i)
-            line += row[i].leftJustified(widths[i] + 2);
+            line += row[i] + QString(widths[i] + 2 - TerminalWidth(row[i]), u' ');
         text += line.trimmed() + u'\n';
     }
     return text;

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The festivals of 1000 years, a month view's cells as a repaint asks them, and the 12-page
-// wall calendar written as a PDF.
+// wall calendar written as a PDF, plain and with names, sun and moon.
 #include "answer/wallcalendar.h"
 #include "calendar/festivals.h"
+#include "platform/placetime.h"
 #include "platform/regional.h"
 
 #include <QBuffer>
@@ -32,7 +33,9 @@ void MonthCellsForARepaint(benchmark::State &state)
 }
 BENCHMARK(MonthCellsForARepaint)->Unit(benchmark::kMicrosecond);
 
-void WallCalendarPdf(benchmark::State &state)
+// A year's wall calendar: plain, or with the Gujarati names, the sun at Mumbai and the moon,
+// which may cost at most two and a half times as much.
+void WallCalendar(benchmark::State &state, Script names, const char *place)
 {
     // Text needs the fonts of a GUI application; the other benchmarks need none, so it is made
     // here, once, on the offscreen platform.
@@ -45,6 +48,9 @@ void WallCalendarPdf(benchmark::State &state)
                                            : std::make_unique<QGuiApplication>(argc, argv);
     }();
     const RegionalSettings settings = RegionalSettings::fromLocale(QLocale("en_GB"));
+    QString problem;
+    const std::optional<Place> at =
+        place ? ReadPlace(QString::fromLatin1(place), &problem) : std::nullopt;
     qint64 bytes = 0;
     for (auto _ : state) {
         QBuffer buffer;
@@ -52,11 +58,23 @@ void WallCalendarPdf(benchmark::State &state)
         QPdfWriter writer(&buffer);
         writer.setPageLayout(WallCalendarPageLayout());
         writer.setResolution(300);
-        PaintWallCalendar(writer, {2025, 1}, 12, Reckoning::Shahenshahi, settings);
+        PaintWallCalendar(writer, {2025, 1}, 12, Reckoning::Shahenshahi, settings, names,
+                          at ? &*at : nullptr);
         bytes = buffer.size();
     }
     state.counters["bytes"] = double(bytes);
 }
+
+void WallCalendarPdf(benchmark::State &state)
+{
+    WallCalendar(state, Script::English, nullptr);
+}
 BENCHMARK(WallCalendarPdf)->Unit(benchmark::kMillisecond);
+
+void WallCalendarPdfNamesSunMoon(benchmark::State &state)
+{
+    WallCalendar(state, Script::Gujarati, "Mumbai");
+}
+BENCHMARK(WallCalendarPdfNamesSunMoon)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/sun.h"
 
+#include "calendar/vectorstate.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -164,6 +166,7 @@ private:
 
 SunDay SunOn(CalendarDate date, double latitude, double longitude)
 {
+    ClearUpperVectorState();
     const double meanNoon = JulianDayOf(date) + 0.5 - longitude / 360.0;
     const SunTrack sun(meanNoon, latitude, longitude);
     // The solar noon nearest mean noon; the sun crosses the horizon at the hour angle whose

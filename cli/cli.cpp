@@ -19,6 +19,7 @@ constexpr Command kCommands[] = {
     {"festivals", "the festivals of a range of years", FestivalsCommand, false},
     {"month", "a month with the roz of each day", MonthCommand, false},
     {"calendar", "a wall calendar as a PDF", CalendarCommand, true},
+    {"moon", "the phases of the moon, month by month", MoonCommand, false},
     {"places", "the places --place knows", PlacesCommand, false},
     {"family", "the family register: whose days are kept, and what is coming", FamilyCommand,
      false},
@@ -142,9 +143,9 @@ QCommandLineOption TimeOption()
 QCommandLineOption PlaceOption()
 {
     return {QStringLiteral("place"),
-            QStringLiteral("Where the event was: a name from `dalvane-cli places` or LAT,LON,ZONE "
-                           "(e.g. 51.51,-0.13,Europe/London); alone it gives the day's sunrise "
-                           "and sunset."),
+            QStringLiteral("Where the event was: %1; alone it gives the day's sunrise and "
+                           "sunset.")
+                .arg(PlaceHelp()),
             QStringLiteral("PLACE")};
 }
 
@@ -176,8 +177,7 @@ QString ReadSunOptions(const QCommandLineParser &parser, std::optional<QTime> *t
         QString problem;
         *place = ReadPlace(parser.value(placeName), &problem);
         if (!*place)
-            return QStringLiteral("--place: %1 (dalvane-cli places lists the built-in places)")
-                .arg(problem);
+            return PlaceUsage(problem);
     }
     return {};
 }
@@ -206,6 +206,65 @@ QString JsonWithIcsUsage()
 QString DaysUsage()
 {
     return QStringLiteral("--days takes numbers from 1 to 36500");
+}
+
+QCommandLineOption NamesOption()
+{
+    return QCommandLineOption(QStringLiteral("names"),
+                              QStringLiteral("Write each roz and mah name also in gujarati or "
+                                             "persian, beside the English (english, the "
+                                             "default, writes it once)."),
+                              QStringLiteral("SCRIPT"), ScriptKey(Script::English));
+}
+
+std::optional<Script> ReadNames(const QCommandLineParser &parser)
+{
+    return ScriptNamed(parser.value(QStringLiteral("names")));
+}
+
+QString NamesUsage()
+{
+    return QStringLiteral("--names takes %1").arg(ScriptKeys());
+}
+
+QString PlaceHelp()
+{
+    return QStringLiteral("a name from `dalvane-cli places` or LAT,LON,ZONE (e.g. "
+                          "51.51,-0.13,Europe/London)");
+}
+
+QString PlaceUsage(const QString &problem)
+{
+    return QStringLiteral("--place: %1 (dalvane-cli places lists the built-in places)")
+        .arg(problem);
+}
+
+std::optional<Place> ReadPlaceOption(const QCommandLineParser &parser,
+                                     const QCommandLineOption &option, QString *problem)
+{
+    if (!parser.isSet(option))
+        return std::nullopt;
+    QString why;
+    std::optional<Place> place = ReadPlace(parser.value(option), &why);
+    if (!place)
+        *problem = PlaceUsage(why);
+    return place;
+}
+
+MonthsRead ReadMonths(const QCommandLineParser &parser, const QCommandLineOption &from,
+                      const QCommandLineOption &months, int most, YearMonth byDefault)
+{
+    const std::optional<YearMonth> first =
+        parser.isSet(from) ? ParseYearMonth(parser.value(from)) : std::optional(byDefault);
+    if (!first)
+        return {byDefault, 0,
+                QStringLiteral("--from takes a month as YYYY-MM, from 0100-01 to 9999-12")};
+    const NumberRead count = ReadNumber(parser, months, 1, most);
+    if (!count.value)
+        return {*first, 0, count.problem};
+    if (!AddMonths(*first, *count.value - 1))
+        return {*first, 0, QStringLiteral("the months run past December 9999")};
+    return {*first, *count.value, {}};
 }
 
 NumberRead ReadNumber(const QCommandLineParser &parser, const QCommandLineOption &option, int low,

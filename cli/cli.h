@@ -6,6 +6,8 @@
 // error and the reading of options. Standard output carries the answer and nothing else;
 // messages go to standard error; the exit status is 0 for an answer, 1 for bad input and 2 for
 // bad usage.
+#include "answer/festivalanswer.h"
+#include "calendar/names.h"
 #include "calendar/reckonings.h"
 #include "platform/placetime.h"
 
@@ -46,6 +48,7 @@ int FestivalsCommand(const QStringList &arguments);
 int MonthCommand(const QStringList &arguments);
 int CalendarCommand(const QStringList &arguments);
 int FamilyCommand(const QStringList &arguments);
+int MoonCommand(const QStringList &arguments);
 
 void Print(FILE *stream, const QString &text);
 void Print(FILE *stream, const QByteArray &bytes);
@@ -84,6 +87,18 @@ QString ReadOrder(const QCommandLineParser &parser, DateOrderCode *order);
 QString TimeNeedsPlaceUsage();
 QString JsonWithIcsUsage();
 QString DaysUsage();
+// --names, English by default: the script whose names stand beside the English.
+QCommandLineOption NamesOption();
+std::optional<Script> ReadNames(const QCommandLineParser &parser);
+QString NamesUsage(); // what --names takes
+
+// What --place takes, in the words of the option's help (PLACE is a name from `dalvane-cli
+// places` or LAT,LON,ZONE), and why a text given is no place.
+QString PlaceHelp();
+QString PlaceUsage(const QString &problem);
+// The place of a --place option: nullopt when not given; `problem` set when it is no place.
+std::optional<Place> ReadPlaceOption(const QCommandLineParser &parser,
+                                     const QCommandLineOption &option, QString *problem);
 
 // A number option in [low, high], or the text that says what it takes.
 struct NumberRead
@@ -93,6 +108,17 @@ struct NumberRead
 };
 NumberRead ReadNumber(const QCommandLineParser &parser, const QCommandLineOption &option, int low,
                       int high);
+
+// --from YYYY-MM and --months N (1 to `most`): the months asked for, which all lie in the
+// calendar, or the bad usage in words.
+struct MonthsRead
+{
+    YearMonth first;
+    int count;
+    QString problem;
+};
+MonthsRead ReadMonths(const QCommandLineParser &parser, const QCommandLineOption &from,
+                      const QCommandLineOption &months, int most, YearMonth byDefault);
 
 // Writes to standard output for "-", otherwise the file whole; status 1 with the reason when it
 // cannot be written.

@@ -15,15 +15,15 @@ namespace {
 const QString kDateHelp = QStringLiteral("The date of the birth, wedding or death.");
 
 // The options that describe the event, shared by the calculation and the schedule: the
-// reckoning, the before-dawn flag or the time and place of the sunrise rule, the order the
-// date is typed in, and JSON.
+// reckoning, the script of the names, the before-dawn flag or the time and place of the sunrise
+// rule, the order the date is typed in, and JSON.
 class EventOptions
 {
 public:
     explicit EventOptions(QCommandLineParser &parser)
     {
-        parser.addOptions({CalendarOption(), BeforeDawnOption(), OrderOption(), m_json,
-                           TimeOption(), PlaceOption()});
+        parser.addOptions({CalendarOption(), NamesOption(), BeforeDawnOption(), OrderOption(),
+                           m_json, TimeOption(), PlaceOption()});
     }
 
     // Reads them into the question; the bad usage in words, or an empty text.
@@ -34,6 +34,10 @@ public:
         if (!calendar)
             return CalendarUsage();
         question.calendar = *calendar;
+        const std::optional<Script> names = ReadNames(parser);
+        if (!names)
+            return NamesUsage();
+        question.names = *names;
         question.beforeDawn = parser.isSet(QStringLiteral("before-dawn"));
         if (const QString problem = ReadSunOptions(parser, &question.time, &question.place);
             !problem.isEmpty())

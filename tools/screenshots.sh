@@ -8,8 +8,9 @@
 # be calculated, after an invalid date with its box, after Today's Roz and Cancel, and with the
 # Help and About windows open; under en_GB, and the example under en_US and de_DE too; the
 # Schedule of Observances of the example under en_GB and en_US, also with a time before sunrise,
-# the Calendar at the example's month, and the Family Register of five people with its Add
-# dialog and one entry's schedule, the register and the login reminder in a scratch folder.
+# the Calendar at the example's month with its names in English, Gujarati and Persian, and the
+# Family Register of five people with its Add dialog and one entry's schedule, the register and
+# the login reminder in a scratch folder.
 # The pictures land in shots/, named after the resolution, the locale and the step.
 #
 #   tools/screenshots.sh            builds in $BUILD_DIR (default: build) when needed
@@ -105,11 +106,18 @@ session() {
         import -window root "$name-schedule-sunrise.png"
         xdotool key Escape
         sleep 1
-        # The Calendar at the example's month (Pateti and Navroz of 2001); Esc closes it.
+        # The Calendar at the example's month (Pateti and Navroz of 2001), then with the names in
+        # Gujarati and in Persian, and back to English as it was; Esc closes it.
         xdotool key alt+o c
         sleep 1.5
         import -window root "$name-calendar.png"
-        xdotool key Escape
+        xdotool key alt+n Down
+        sleep 1
+        import -window root "$name-calendar-gujarati.png"
+        xdotool key Down
+        sleep 1
+        import -window root "$name-calendar-persian.png"
+        xdotool key Up Up Escape
         sleep 1
         # The Family Register over a year, its Add dialog, and the first entry's schedule.
         xdotool key alt+o f

@@ -87,6 +87,8 @@ private slots:
     void badUsage_data();
     void badUsage();
     void familyRegister();
+    void wallCalendarScripts_data();
+    void wallCalendarScripts();
 };
 
 void TestCli::runs_data()
@@ -103,10 +105,16 @@ void TestCli::runs_data()
         {"day first", "en_GB.UTF-8", "20-08-2001 2005",
          "0||20-Aug-2001\nVAHISHTOIST (35)\nThe Fifth Gatha - It's Papeti Day !\n" +
              QStringLiteral("Friday, 19 August 2005\n") + gathas},
+        // The fifth Gatha day as Iranian Zoroastrian calendars print it.
+        {"Persian names", "C", "--names persian --order dmy 20-08-2001 2005",
+         "0||20-Aug-2001\nVAHISHTOIST (35) وهشتواش\nThe Fifth Gatha - It's Papeti Day !\n" +
+             QStringLiteral("Friday, 19 August 2005\n") + gathas},
         {"Fasli Avardad-sal-gah", "C", "--calendar fasli --order dmy --json 20-03-2024 2025",
          "0||{\"calendar\":\"fasli\",\"entered\":\"2024-03-20\",\"mah\":null,\"mah_name\":null,"
-         "\"meaning\":\"The day that makes the Fasli year whole, kept after the Gathas when Febr"
-         "uary has 29 days.\",\"name\":\"AVARDAD-SAL-GAH\",\"reckoning\":\"2024-03-20\",\"roz\":36,"
+         "\"mah_names\":null,\"meaning\":\"The day that makes the Fasli year whole, kept after th"
+         "e Gathas when February has 29 days.\",\"name\":\"AVARDAD-SAL-GAH\",\"names\":{\"en\":\"A"
+         "VARDAD-SAL-GAH\",\"fa\":\"اورداد\",\"gu\":\"અવરદાદ સાલ "
+         "ગાહ\"},\"reckoning\":\"2024-03-20\",\"roz\":36,"
          "\"same_roz_date\":\"2025-03-20\",\"year\":\"2025\",\"yz_year\":1393}\n"},
         {"schedule table, an earlier year left out", "en_GB.UTF-8",
          "schedule --before-dawn --from 2000 --years 2 --months 1 21-08-2001",
@@ -140,8 +148,12 @@ void TestCli::runs_data()
         {"before sunrise in London", "C",
          "--order dmy --time 07:30 --place London --json 15-12-2025",
          "0||{\"before_sunrise\":true,\"calendar\":\"shahenshahi\",\"entered\":\"2025-12-15\","
-         "\"gah\":\"Ushahin\",\"mah\":5,\"mah_name\":\"Amerdaad\",\"meaning\":\"The Good Mind, "
-         "the Pure Heart. 'The pure in Heart shall see God'.\",\"name\":\"BEHMAN\",\"place\":{"
+         "\"gah\":\"Ushahin\",\"mah\":5,\"mah_name\":\"Amerdaad\",\"mah_names\":{\"en\":\"Amerda"
+         "ad\",\"fa\":\"امرداد\",\"gu\":\"અમરદાદ\"},\"meaning\":\"The Good Mind, the Pure Heart. "
+         "'The "
+         "pure in Heart shall see "
+         "God'.\",\"name\":\"BEHMAN\",\"names\":{\"en\":\"BEHMAN\",\"fa\":\"ب"
+         "همن\",\"gu\":\"બેહમન\"},\"place\":{"
          "\"latitude\":51.51,\"longitude\":-0.13,\"name\":\"London\",\"zone\":\"Europe/London\"},"
          "\"reckoning\":\"2025-12-14\",\"roz\":2,\"same_roz_date\":\"2026-12-14\",\"sunrise\":"
          "\"08:00\",\"sunset\":\"15:52\",\"time\":\"07:30\",\"year\":\"2026\",\"yz_year\":1395}\n"},
@@ -183,6 +195,11 @@ void TestCli::runs_data()
         {"wall calendar", "en_US.UTF-8", "calendar --from 2025-08 --months 2 --pdf OUT.pdf",
          "0|||2 pages\nAugust 2025 Mah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahens"
          "hahi\nSunday Monday Tuesday Wednesday Thursday Friday Saturday\n1\n22 GOVAAD\n..."},
+        // The US Naval Observatory's phases of January 2026 (10:03, 15:48, 19:52 and 4:47 UT)
+        // in India's time.
+        {"moon", "C", "moon --from 2026-01 --months 1 --place Mumbai",
+         "0||Full moon      Sat 03-Jan-2026 15:33\nLast quarter   Sat 10-Jan-2026 21:18\nNew moon"
+         "       Mon 19-Jan-2026 1:22\nFirst quarter  Mon 26-Jan-2026 10:17\n"},
         {"wall calendar not writable", "C", "calendar --pdf /nonexistent/out.pdf",
          "1|dalvane-cli: cannot write /nonexistent/out.pdf: No such file or directory\n|"},
     };
@@ -254,7 +271,20 @@ void TestCli::badUsage_data()
                                   "family upcoming --json --ics -",
                                   "family upcoming --days 3661",
                                   "family upcoming --from 2026-1-1",
-                                  "family remind --at-login maybe"})
+                                  "family remind --at-login maybe",
+
+                                  "--names latin x",
+                                  "schedule --names x x",
+                                  "festivals --names urdu",
+                                  "month --names gujrati",
+                                  "month --place Atlantis",
+                                  "calendar --names x --pdf -",
+                                  "calendar --place Atlantis --pdf -",
+                                  "moon --months 0",
+                                  "moon --months 241",
+                                  "moon --from 2026-1",
+                                  "moon --place Atlantis",
+                                  "moon 2026-01"})
         QTest::newRow(*arguments ? arguments : "nothing") << QString::fromLatin1(arguments);
     for (const char *arguments :
          {"--time 7:30 x", "--before-dawn --time 7:30 --place Pune x", "--place Atlantis x",
@@ -296,10 +326,55 @@ void TestCli::familyRegister()
     QCOMPARE(RunCli("C", "family import " + document + second), "0||Imported 0, skipped 2\n");
     QCOMPARE(RunCli("C", "family list --json" + second), RunCli("C", "family list --json" + first));
     QVERIFY(RunCli("C", "family list --json" + first)
-                .contains("\"mah\":null,\"mah_name\":null,\"months\":12,\"name\":\"VAHISHTOIST\""));
+                .contains("\"mah\":null,\"mah_name\":null,\"mah_names\":null,\"months\":12,"
+                          "\"name\":\"VAHISHTOIST\""));
     QFile(document).open(QIODevice::WriteOnly);
     QVERIFY(RunCli("C", "family import " + document + second).startsWith("1|"));
     QCOMPARE(RunCli("C", "family remove 3" + second).section(u'|', 0, 0), "1");
+}
+
+// The wall calendar of January 2026 in another script, read back: the font that holds the script
+// embedded, the names in their own letters and order (the letters' joined forms read as the
+// letters), the place in the heading and the full moon at its local time, the US Naval
+// Observatory's 10:03 UT.
+void TestCli::wallCalendarScripts_data()
+{
+    for (const char *column : {"names", "place", "font", "texts"})
+        QTest::addColumn<QString>(column);
+    QTest::newRow("Gujarati") << "gujarati"
+                              << "Mumbai"
+                              << "NotoSansGujarati"
+                              << "Mah Amerdaad અમરદાદ|બહેરામ|15:33";
+    QTest::newRow("Persian") << "persian"
+                             << "Tehran"
+                             << "NotoSansArabic"
+                             << "Mah Amerdaad امرداد|دی به دین|13:33";
+}
+
+void TestCli::wallCalendarScripts()
+{
+    QFETCH(QString, names);
+    QFETCH(QString, place);
+    QFETCH(QString, font);
+    QFETCH(QString, texts);
+    const QTemporaryDir directory;
+    const QString pdf = directory.filePath(QStringLiteral("out.pdf"));
+    QCOMPARE(RunCli("C", QStringLiteral("calendar --from 2026-01 --months 1 --names %1 --place %2 "
+                                        "--pdf %3")
+                             .arg(names, place, pdf)),
+             "0||");
+    QProcess fonts, text;
+    fonts.start(QStringLiteral("pdffonts"), {pdf});
+    text.start(QStringLiteral("pdftotext"), {pdf, "-"});
+    fonts.waitForFinished();
+    text.waitForFinished();
+    QVERIFY(QString::fromUtf8(fonts.readAllStandardOutput())
+                .contains(QRegularExpression(font + "-Regular .* yes ")));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput())
+                             .normalized(QString::NormalizationForm_KC)
+                             .remove(QRegularExpression("[\\x{202A}-\\x{202E}]"));
+    for (const QString &text : texts.split(u'|') + QStringList{"moon at " + place})
+        QVERIFY2(page.contains(text), qPrintable(text + " in " + page));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The festivals against published dates, and against the day-by-day roz of every day swept.
 #include "answer/festivalanswer.h"
+#include "platform/placetime.h"
+#include "platform/regional.h"
 
 #include <QDate>
 #include <QMap>
@@ -44,6 +46,8 @@ private slots:
     void occurrencesAgreeWithCells();
     void calendarIdentities_data();
     void calendarIdentities();
+    void monthSun_data();
+    void monthSun();
 };
 
 void TestFestivals::publishedDates_data()
@@ -157,6 +161,50 @@ void TestFestivals::calendarIdentities()
         for (const QString &identity : Identities(kAll[reckoning], from, years))
             QVERIFY2(all.contains(identity), qPrintable(identity));
     }
+}
+
+// `month --place`: under each week's days, the sunrise and sunset of each as the sun's functions
+// give them in local time, and a dash on a day of midnight sun or polar night.
+void TestFestivals::monthSun_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<int>("month");
+    QTest::newRow("London, June") << "London" << 6;
+    QTest::newRow("Mumbai, January") << "Mumbai" << 1;
+    QTest::newRow("Tromsø, midnight sun") << "69.65,18.96,Europe/Oslo" << 6;
+    QTest::newRow("Tromsø, polar night") << "69.65,18.96,Europe/Oslo" << 12;
+}
+
+void TestFestivals::monthSun()
+{
+    QFETCH(QString, place);
+    QFETCH(int, month);
+    QString problem;
+    const Place at = *ReadPlace(place, &problem);
+    const QStringList lines =
+        MonthText({2026, month}, Reckoning::Shahenshahi,
+                  RegionalSettings::fromLocale(QLocale("en_GB")), Script::English, &at)
+            .split(u'\n');
+    int days = 0;
+    for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
+        if (!lines[i].startsWith(u"day "))
+            continue;
+        const QStringList day = lines[i].split(u' ', Qt::SkipEmptyParts).mid(1);
+        const QStringList rise = lines[i + 2].split(u' ', Qt::SkipEmptyParts);
+        const QStringList set = lines[i + 3].split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(rise.size(), day.size() + 1);
+        for (qsizetype k = 0; k < day.size(); ++k, ++days) {
+            const SunDay sun = SunOn(*CalendarDate::fromYmd(2026, month, day[k].toInt()),
+                                     at.latitude, at.longitude);
+            const auto clock = [&](UtSeconds moment) {
+                return sun.daylight != Daylight::RisesAndSets
+                           ? QStringLiteral("-")
+                           : QDateTime::fromSecsSinceEpoch(moment, at.zone).toString("H:mm");
+            };
+            QCOMPARE(rise[k + 1] + u' ' + set[k + 1], clock(sun.rise) + u' ' + clock(sun.set));
+        }
+    }
+    QCOMPARE(days, QDate(2026, month, 1).daysInMonth());
 }
 
 QTEST_GUILESS_MAIN(TestFestivals)

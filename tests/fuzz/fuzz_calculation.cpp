@@ -4,7 +4,8 @@
 // Input: one byte choosing the regional setting, the date order and the before-dawn flag, then
 // the date text, a newline and the year text (UTF-8). Everything the window does with them
 // runs, and what must hold of its answers is checked against plain day arithmetic. The same two
-// texts are also read as the festival commands read a month (YYYY-MM) and a number.
+// texts are also read as the festival commands read a month (YYYY-MM) and a number, and as the
+// moon's --from and --months and as --names.
 //
 // With bit 0x40 of the first byte the texts are the Schedule window's instead: date, first
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
@@ -16,12 +17,14 @@
 #include "answer/familydocument.h"
 #include "answer/festivalanswer.h"
 #include "answer/question.h"
+#include "answer/skyanswer.h"
 #include "calendar/roz.h"
 #include "civiloracle.h"
 #include "platform/regional.h"
 
 #include <QJsonDocument>
 #include <QSet>
+#include <QTimeZone>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -99,6 +102,34 @@ void FestivalTexts(const QString &monthText, const QString &numberText, const Ca
         Require(*number >= 1 && *number <= 1000 &&
                     QString::number(*number).rightJustified(numberText.size(), u'0') == numberText,
                 "a number read is in its range and as written", c);
+}
+
+// --names and the moon's options: a script read is written as it was typed; the phases of the
+// months asked for come each a quarter after the one before, from 6 to 9 days later, and inside
+// those months. A fuzz run has no time for 240 months: up to three of them.
+void SkyTexts(const QString &monthText, const QString &numberText, const Case &c)
+{
+    if (const std::optional<Script> script = ScriptNamed(numberText))
+        Require(ScriptKey(*script) == numberText, "a script reads as written", c);
+    const std::optional<YearMonth> month = ParseYearMonth(monthText);
+    const std::optional<int> months = ParseNumberIn(numberText, 1, 240);
+    if (!month || !months)
+        return;
+    const int count = (*months - 1) % 3 + 1;
+    const QTimeZone zone(numberText.size() % 2 ? "Asia/Kolkata" : "America/Toronto");
+    const std::vector<LocalPhase> phases = PhasesOfMonths(*month, count, zone);
+    const QDate first(month->year, month->month, 1);
+    for (size_t i = 0; i < phases.size(); ++i) {
+        Require(phases[i].at.date() >= first && phases[i].at.date() < first.addMonths(count),
+                "a phase inside its months", c);
+        if (i > 0)
+            Require(int(phases[i].phase) == (int(phases[i - 1].phase) + 1) % 4 &&
+                        phases[i - 1].at.secsTo(phases[i].at) > 6 * 86400 &&
+                        phases[i - 1].at.secsTo(phases[i].at) < 9 * 86400,
+                    "phases in their order, a quarter apart", c);
+    }
+    (void)MoonText(phases, c.settings);
+    (void)MoonJson(phases);
 }
 
 // The sun's part: the place text, the time text and an ISO date, a line each, as --place,
@@ -261,6 +292,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const Case c{dateText, yearText, settings, order, beforeDawn};
     FestivalTexts(dateText, yearText, c);
+    SkyTexts(dateText, yearText, c);
     const std::optional<CalendarDate> entered = ParseDate(dateText, order, settings);
     Require(IsDate(dateText, order, settings) == entered.has_value(), "is-date agrees with parse",
             c);

@@ -1,6 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "answer/answer.h"
+#include "answer/skyanswer.h"
 #include "calendar/roz.h"
+#include "platform/coretext.h"
+#include "platform/placetime.h"
 #include "testsupport.h"
 #include "windows/about/frmabout.h"
 #include "windows/about/keyvalue.h"
@@ -26,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStyleOption>
@@ -90,7 +95,12 @@ public:
     void updateState(const QPaintEngineState &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-    void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
+    void drawTextItem(const QPointF &p, const QTextItem &item) override
+    {
+        texts << item.text();
+        boxes << state->transform().mapRect(
+            QRectF(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
+    }
     Type type() const override { return User; }
     int metric(PaintDeviceMetric metric) const override
     {
@@ -101,6 +111,7 @@ public:
                                                      : 96;
     }
     QStringList texts;
+    QList<QRectF> boxes; // where each text was painted
 
 private:
     QSize m_size;
@@ -255,6 +266,13 @@ class TestWindows : public QObject
     Q_OBJECT
 
 private slots:
+    // The Calendar window's choices are remembered where the tests keep their own settings.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Dalvane"), QStringLiteral("Dalvane")).clear();
+    }
+
     void commands_data() { AddRows(kCommands); }
     void commands()
     {
@@ -692,6 +710,64 @@ private slots:
         QCOMPARE(saved.open(QIODevice::ReadOnly) && saved.readAll().contains(f[7].toUtf8()),
                  f[6] == u"ok");
         QCOMPARE(w.services.warnings.join(u'|'), f[6] == u"ok" ? "" : f[7]);
+    }
+
+    // Every cell of a Fasli month with Avardad-sal-gah names its roz, and its name in the script
+    // chosen, whole inside the cell and clear of the day's number, at the window's first size
+    // (96 dpi, or 120 in windows_at_120_dpi); the day's sun and moon are the place's, and the
+    // script and the place are there again in the next window.
+    void calendarNames_data() { AddRows("English | 0\nGujarati | 1\nPersian | 2"); }
+    void calendarNames()
+    {
+        const int script = Fields()[0].toInt();
+        RecordingServices services;
+        const RegionalSettings settings = RegionalSettings::fromLocale(QLocale("en_GB"));
+        auto window = std::make_unique<frmCalendar>(services, settings);
+        window->cboReckoning->setCurrentIndex(2);
+        window->cboNames->setCurrentIndex(script);
+        window->cboPlace->setCurrentText(QStringLiteral("Tehran"));
+        window->ShowDate(*CalendarDate::fromYmd(2024, 3, 21));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *view = window->calMonth->findChild<QTableView *>("qt_calendar_calendarview");
+        TextRecorder painted(window->calMonth->size());
+        window->calMonth->render(&painted);
+        QMap<QModelIndex, QList<qsizetype>> inCell;
+        for (qsizetype i = 0; i < painted.texts.size(); ++i) {
+            const QPoint at =
+                view->viewport()->mapFrom(window->calMonth, painted.boxes[i].center().toPoint());
+            if (const QModelIndex cell = view->indexAt(at); cell.row() > 0)
+                inCell[cell] << i;
+        }
+        const QDate first = window->calMonth->selectedDate().addDays(-20 - 4); // Monday 26 Feb
+        QCOMPARE(inCell.size(), 42);
+        for (auto cell = inCell.cbegin(); cell != inCell.cend(); ++cell) {
+            const QRect box(
+                view->viewport()->mapTo(window->calMonth, view->visualRect(cell.key()).topLeft()),
+                view->visualRect(cell.key()).size());
+            const QDate date = first.addDays((cell.key().row() - 1) * 7 + cell.key().column());
+            const int roz = ZoroastrianDayOf(*FromQDate(date), Reckoning::Fasli).roz;
+            QStringList texts;
+            for (const qsizetype i : cell.value()) {
+                texts << painted.texts[i];
+                QVERIFY2(QRectF(box).adjusted(-1, -1, 1, 1).contains(painted.boxes[i]),
+                         qPrintable(painted.texts[i]));
+                for (const qsizetype j : cell.value())
+                    QVERIFY(i == j || !painted.boxes[i].intersects(painted.boxes[j]));
+            }
+            QVERIFY2(texts.join(u' ').endsWith(
+                         FromCore(RozRowOf(roz).name) +
+                         (script ? u' ' + FromCore(RozNameIn(roz, Script(script))) : QString())),
+                     qPrintable(date.toString() + texts.join(u'|')));
+        }
+        const SunClocks sun =
+            SunClocksOn(*CalendarDate::fromYmd(2024, 3, 21), PlaceFromRow(*BuiltInPlace("Tehran")));
+        QCOMPARE(window->lblSunrise->text() + u' ' + window->lblSunset->text(),
+                 sun.rise + u' ' + sun.set);
+        QVERIFY(window->lblMoon->text().endsWith(u"% lit"));
+        window = std::make_unique<frmCalendar>(services, settings);
+        QCOMPARE(window->cboNames->currentIndex(), script);
+        QCOMPARE(window->cboPlace->currentText(), "Tehran");
     }
 
     // The stand-in registry: the first system-information program in an absolute PATH folder.

@@ -3,13 +3,20 @@
 #pragma once
 
 #include "calendar/festivals.h"
+#include "calendar/moon.h"
+#include "calendar/names.h"
 #include "platform/regional.h"
 
 #include <QCalendarWidget>
 #include <QDialog>
+#include <QHash>
+#include <QTimeZone>
+#include <memory>
 #include <optional>
 
 class QComboBox;
+class QLayout;
+class QSettings;
 class QDialogButtonBox;
 class QLabel;
 class QListWidget;
@@ -17,8 +24,9 @@ class QPushButton;
 class QSpinBox;
 class WindowServices;
 
-// A month of Qt's calendar with each day's roz painted into its cell, and a mark on festival
-// days. The weeks start on the regional first day of the week.
+// A month of Qt's calendar with each day's roz painted into its cell (and its name in another
+// script under it), a mark on festival days and the moon's disc on the days of its phases. The
+// weeks start on the regional first day of the week.
 class RozCalendar : public QCalendarWidget
 {
     Q_OBJECT
@@ -27,12 +35,21 @@ public:
     explicit RozCalendar(const RegionalSettings &settings, QWidget *parent = nullptr);
     void SetReckoning(Reckoning reckoning);
     Reckoning CurrentReckoning() const { return m_reckoning; }
+    void SetNames(Script names);
+    Script CurrentNames() const { return m_names; }
+    // The clock by which a phase of the moon falls on a day.
+    void SetZone(const QTimeZone &zone);
 
 protected:
     void paintCell(QPainter *painter, const QRect &rect, QDate date) const override;
 
 private:
+    void findPhases();
+
     Reckoning m_reckoning = Reckoning::Shahenshahi;
+    Script m_names = Script::English;
+    QTimeZone m_zone;
+    QHash<QDate, MoonPhase> m_phases; // of the weeks shown
 };
 
 // Which years of festivals Save Festivals writes: from a year, so many years.
@@ -49,8 +66,9 @@ public:
 };
 
 // The Zoroastrian year a month at a time: the month with the roz in every day's cell, the
-// selected day's roz, mah, YZ year and festivals, and the month's festivals; it saves the
-// festivals as a calendar file and prints the wall calendar.
+// selected day's roz, mah, YZ year, festivals, sunrise, sunset and moon at the place chosen,
+// and the month's festivals; it saves the festivals as a calendar file and prints the wall
+// calendar. The names' script and the place are remembered for the next time.
 class frmCalendar : public QDialog
 {
     Q_OBJECT
@@ -65,11 +83,16 @@ public:
 
     RozCalendar *calMonth;
     QComboBox *cboReckoning;
+    QComboBox *cboNames;
+    QComboBox *cboPlace;
     QLabel *lblHeading;
     QLabel *lblRoz;
     QLabel *lblMeaning;
     QLabel *lblMah;
     QLabel *lblDayFestivals;
+    QLabel *lblSunrise;
+    QLabel *lblSunset;
+    QLabel *lblMoon;
     QListWidget *lstFestivals;
     QPushButton *cmdSchedule;
     QPushButton *cmdSaveFestivals;
@@ -86,10 +109,15 @@ signals:
 
 private:
     void createControls();
+    void createChoices();
+    QLayout *createDetails();
     void createConnections();
+    void restoreChoices();
     void showMonth();
     void showSelectedDay();
+    void showSky(CalendarDate date);
 
     WindowServices &m_services;
     const RegionalSettings m_settings;
+    std::unique_ptr<QSettings> m_stored;
 };

@@ -55,7 +55,7 @@ frmSchedule::frmSchedule(WindowServices &services, const RegionalSettings &setti
                          DateOrderCode order, QWidget *parent)
     : QDialog(parent), m_services(services), m_settings(settings), m_order(order)
 {
-    setWindowTitle(QStringLiteral("Schedule of Observances"));
+    setWindowTitle(tr("Schedule of Observances"));
     setFont(DialogFont());
     createControls();
     createConnections();
@@ -84,7 +84,7 @@ void frmSchedule::createFields()
     chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
     txtTime = new QLineEdit(this);
     txtTime->setObjectName(QStringLiteral("txtTime"));
-    txtTime->setPlaceholderText(QStringLiteral("HH:MM"));
+    txtTime->setPlaceholderText(tr("HH:MM"));
     cboPlace = new QComboBox(this);
     cboPlace->setObjectName(QStringLiteral("cboPlace"));
     for (const PlaceRow &row : BuiltInPlaces())
@@ -106,12 +106,12 @@ void frmSchedule::createFields()
     spnYears->setObjectName(QStringLiteral("spnYears"));
     spnYears->setRange(1, 1000);
     spnYears->setValue(10);
-    spnYears->setSuffix(QStringLiteral(" years"));
+    spnYears->setSuffix(tr(" years"));
     spnRemind = new QSpinBox(this);
     spnRemind->setObjectName(QStringLiteral("spnRemind"));
     spnRemind->setRange(0, 365);
-    spnRemind->setSpecialValueText(QStringLiteral("No reminder"));
-    spnRemind->setSuffix(QStringLiteral(" days before"));
+    spnRemind->setSpecialValueText(tr("No reminder"));
+    spnRemind->setSuffix(tr(" days before"));
 }
 
 // The summary and the problem over the table, and the commands under it.
@@ -121,10 +121,10 @@ void frmSchedule::createResults()
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setWordWrap(true);
     lblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblSummary->setAccessibleName(QStringLiteral("Summary"));
+    lblSummary->setAccessibleName(tr("Summary"));
     lblProblem = new QLabel(this);
     lblProblem->setObjectName(QStringLiteral("lblProblem"));
-    lblProblem->setAccessibleName(QStringLiteral("Problem"));
+    lblProblem->setAccessibleName(tr("Problem"));
     QPalette red = lblProblem->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     lblProblem->setPalette(red);
@@ -135,7 +135,7 @@ void frmSchedule::createResults()
     m_sorted->setSortRole(Qt::UserRole);
     grdObservances = new QTableView(this);
     grdObservances->setObjectName(QStringLiteral("grdObservances"));
-    grdObservances->setAccessibleName(QStringLiteral("Observances"));
+    grdObservances->setAccessibleName(tr("Observances"));
     grdObservances->setModel(m_sorted);
     grdObservances->setSortingEnabled(true);
     grdObservances->sortByColumn(1, Qt::AscendingOrder);
@@ -149,9 +149,9 @@ void frmSchedule::createResults()
     grdObservances->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
     grdObservances->horizontalHeader()->setStretchLastSection(true);
 
-    cmdSave = new QPushButton(QStringLiteral("&Save to Calendar..."), this);
+    cmdSave = new QPushButton(tr("&Save to Calendar..."), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdPrint = new QPushButton(QStringLiteral("&Print..."), this);
+    cmdPrint = new QPushButton(tr("&Print..."), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdAddToRegister = new QPushButton(tr("&Add to Family Register"), this);
     cmdAddToRegister->setObjectName(QStringLiteral("cmdAddToRegister"));
@@ -177,26 +177,26 @@ void frmSchedule::createLayout()
     dateRow->addStretch(1);
     auto *yearsRow = new QHBoxLayout;
     yearsRow->addWidget(txtFrom, 1);
-    yearsRow->addWidget(Buddy(QStringLiteral("f&or"), spnYears));
+    yearsRow->addWidget(Buddy(tr("f&or"), spnYears));
     yearsRow->addWidget(spnYears);
     yearsRow->addStretch(2);
     auto *form = new QFormLayout;
     // The texts grow with the window; a number or a choice keeps the width it needs.
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
-    form->addRow(Buddy(QStringLiteral("&Name"), txtName), txtName);
-    form->addRow(Buddy(QStringLiteral("&Date"), txtDate), dateRow);
+    form->addRow(Buddy(tr("&Name"), txtName), txtName);
+    form->addRow(Buddy(tr("&Date"), txtDate), dateRow);
     form->addRow(QString(), chkBeforeDawn);
     auto *timeRow = new QHBoxLayout;
     timeRow->addWidget(txtTime);
     timeRow->addWidget(new QLabel(TimeHintCaption()));
     timeRow->addStretch(1);
-    form->addRow(Buddy(QStringLiteral("&Time"), txtTime), timeRow);
-    form->addRow(Buddy(QStringLiteral("P&lace"), cboPlace), cboPlace);
-    form->addRow(Buddy(QStringLiteral("&Reckoning"), cboReckoning), cboReckoning);
-    form->addRow(Buddy(QStringLiteral("Da&ys"), txtDays), txtDays);
-    form->addRow(Buddy(QStringLiteral("&Months"), spnMonths), spnMonths);
-    form->addRow(Buddy(QStringLiteral("Years &from"), txtFrom), yearsRow);
-    form->addRow(Buddy(QStringLiteral("R&emind"), spnRemind), spnRemind);
+    form->addRow(Buddy(tr("&Time"), txtTime), timeRow);
+    form->addRow(Buddy(tr("P&lace"), cboPlace), cboPlace);
+    form->addRow(Buddy(tr("&Reckoning"), cboReckoning), cboReckoning);
+    form->addRow(Buddy(tr("Da&ys"), txtDays), txtDays);
+    form->addRow(Buddy(tr("&Months"), spnMonths), spnMonths);
+    form->addRow(Buddy(tr("Years &from"), txtFrom), yearsRow);
+    form->addRow(Buddy(tr("R&emind"), spnRemind), spnRemind);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -353,20 +353,19 @@ void frmSchedule::cmdSave_Click()
         return;
     const QString name =
         answer->person.isEmpty()
-            ? QStringLiteral("Observances %1").arg(ToQDate(answer->entered).toString(Qt::ISODate))
+            ? tr("Observances %1").arg(ToQDate(answer->entered).toString(Qt::ISODate))
             : FileNameFrom(answer->person);
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = m_services.SaveFileName(this, QStringLiteral("Save to Calendar"),
+    const QString path = m_services.SaveFileName(this, tr("Save to Calendar"),
                                                  folder + u'/' + name + QStringLiteral(".ics"),
-                                                 QStringLiteral("Calendar files (*.ics)"));
+                                                 tr("Calendar files (*.ics)"));
     if (path.isEmpty())
         return;
     const std::optional<int> remind =
         spnRemind->value() == 0 ? std::nullopt : std::optional(spnRemind->value());
     const QByteArray data = toICalendar(*answer, QDateTime::currentDateTimeUtc(), remind);
     if (const std::optional<QString> problem = SaveWholeFile(path, data))
-        m_services.ShowWarning(
-            this, UnwritableFileMessage(QStringLiteral("calendar file"), path, *problem));
+        m_services.ShowWarning(this, UnwritableFileMessage(tr("calendar file"), path, *problem));
 }
 
 void frmSchedule::cmdPrint_Click()
