@@ -214,7 +214,7 @@ QString WeekLines(const std::vector<DayCell> &cells, const std::vector<SunClocks
 } // namespace
 
 QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings,
-                  Script names, const Place *place)
+                  Script names, const Place *place, const QTimeZone &zone)
 {
     const std::vector<DayCell> cells = MonthCells(month.year, month.month, calendar);
     const int firstDay = int(settings.locale.firstDayOfWeek()); // [1, 7], Monday 1
@@ -249,7 +249,6 @@ QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &s
                         FestivalName(*o.festival), span});
     }
     text += ColumnTable(rows);
-    if (place)
-        text += u'\n' + MoonText(PhasesOfMonths(month, 1, place->zone), settings);
+    text += u'\n' + MoonText(PhasesOfMonths(month, 1, place ? place->zone : zone), settings);
     return text;
 }

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 #include <optional>
 #include <vector>
 
@@ -54,7 +55,9 @@ QString BeginningMark(const DayCell &cell, Script names = Script::English);
 std::vector<FestivalOccurrence> FestivalsOfMonth(YearMonth month, Reckoning calendar);
 
 // The month as `cal` lays it out, weeks from the regional first day of the week, a row of roz
-// numbers under each row of days, and the month's festivals below. At a place, each day's
-// sunrise and sunset in two more rows, and the moon's phases after the festivals.
+// numbers under each row of days, and the month's festivals and the moon's phases below, the
+// phases in the local time of `zone`. At a place, each day's sunrise and sunset in two more
+// rows, and the phases in its time.
 QString MonthText(YearMonth month, Reckoning calendar, const RegionalSettings &settings,
-                  Script names = Script::English, const Place *place = nullptr);
+                  Script names = Script::English, const Place *place = nullptr,
+                  const QTimeZone &zone = QTimeZone::utc());

@@ -98,7 +98,8 @@ QString InvalidTimeMessage()
 
 QString InvalidDaysMessage()
 {
-    return QCoreApplication::translate("Schedule", "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
+    return QCoreApplication::translate(
+        "Schedule", "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
 }
 
 QString DateHintCaption(DateOrderCode order)
@@ -108,12 +109,14 @@ QString DateHintCaption(DateOrderCode order)
 
 QString BeforeDawnCaption()
 {
-    return QCoreApplication::translate("Schedule", "&Between midnight and 6 AM (the roz of the day before)");
+    return QCoreApplication::translate("Schedule",
+                                       "&Between midnight and 6 AM (the roz of the day before)");
 }
 
 QString TimeHintCaption()
 {
-    return QCoreApplication::translate("Schedule", "( Optional: the roz then goes by sunrise at the place )");
+    return QCoreApplication::translate("Schedule",
+                                       "( Optional: the roz then goes by sunrise at the place )");
 }
 
 QString UnwritableFileMessage(const QString &what, const QString &path, const QString &reason)

@@ -233,12 +233,13 @@ void WallPage::sunAndMoon(const DayCell &cell, const QRectF &inner, const QFont 
 } // namespace
 
 void PaintWallCalendar(QPagedPaintDevice &device, YearMonth first, int months, Reckoning calendar,
-                       const RegionalSettings &settings, Script names, const Place *place)
+                       const RegionalSettings &settings, Script names, const Place *place,
+                       const QTimeZone &zone)
 {
     WallPage wall(device, settings, names, place);
     // The phases of all the months at once: each search for them starts with a day's worth.
     const std::vector<LocalPhase> phases =
-        place ? PhasesOfMonths(first, months, place->zone) : std::vector<LocalPhase>{};
+        PhasesOfMonths(first, months, place ? place->zone : zone);
     for (const LocalPhase &phase : phases)
         wall.phaseOn.insert(phase.at.date(), &phase);
     for (int n = 0; n < months; ++n) {

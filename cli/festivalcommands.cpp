@@ -132,7 +132,7 @@ int MonthCommand(const QStringList &arguments)
                                                  "to 9999-12"));
     const Common common = std::get<Common>(parsed);
     Print(stdout, MonthText(*asked, common.calendar, RegionalSettings::fromLocale(), common.names,
-                            place ? &*place : nullptr));
+                            place ? &*place : nullptr, LocalZone()));
     return 0;
 }
 
@@ -180,7 +180,8 @@ int CalendarCommand(const QStringList &arguments)
         writer.setTitle(QStringLiteral("Dalvane wall calendar"));
         writer.setCreator(QStringLiteral("Dalvane"));
         PaintWallCalendar(writer, asked.first, asked.count, std::get<Common>(parsed).calendar,
-                          settings, std::get<Common>(parsed).names, place ? &*place : nullptr);
+                          settings, std::get<Common>(parsed).names, place ? &*place : nullptr,
+                          LocalZone());
         return true;
     });
 }
@@ -217,7 +218,7 @@ int MoonCommand(const QStringList &arguments)
         return UsageError(parser, QStringLiteral("moon takes no operand"));
 
     const std::vector<LocalPhase> phases =
-        PhasesOfMonths(asked.first, asked.count, place ? place->zone : QTimeZone::systemTimeZone());
+        PhasesOfMonths(asked.first, asked.count, place ? place->zone : LocalZone());
     Print(stdout, parser.isSet(json) ? MoonJson(phases)
                                      : MoonText(phases, RegionalSettings::fromLocale()).toUtf8());
     return 0;

@@ -87,6 +87,11 @@ UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone)
     return QDateTime(day, time, Qt::UTC).toSecsSinceEpoch() - before.offsetFromUtc();
 }
 
+QTimeZone LocalZone()
+{
+    return QTimeZone::systemTimeZone();
+}
+
 QDateTime LocalTimeOf(UtSeconds moment, const QTimeZone &zone)
 {
     return QDateTime::fromSecsSinceEpoch(moment, zone);

@@ -33,6 +33,9 @@ std::optional<Place> ReadPlace(const QString &text, QString *problem);
 // A 24-hour local time "HH:MM" (one-digit hours too); nullopt for anything else.
 std::optional<QTime> ReadClockTime(const QString &text);
 
+// The system's own time zone, where a moment is said without a place.
+QTimeZone LocalZone();
+
 // Local civil time at a place to universal time and back, summer time included as the
 // system's time zone data has it. A time that the clocks skip in spring is taken as the
 // moment it names in the time before the change (as a clock not yet put forward reads it).

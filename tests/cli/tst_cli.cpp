@@ -9,12 +9,14 @@
 
 namespace {
 
-// "status|standard error|standard output" of one run, LC_ALL pinned over LANG and LC_TIME.
+// "status|standard error|standard output" of one run, LC_ALL pinned over LANG and LC_TIME, and
+// the clock in the zone of Mumbai, where a moment is said without a place.
 QString RunCli(const QString &locale, const QString &arguments)
 {
     QProcess process;
-    process.setEnvironment(QProcess::systemEnvironment().filter(QRegularExpression("^(?!LC_ALL=)"))
-                           << "LC_ALL=" + locale);
+    process.setEnvironment(
+        QProcess::systemEnvironment().filter(QRegularExpression("^(?!LC_ALL=|TZ=)"))
+        << "LC_ALL=" + locale << "TZ=Asia/Kolkata");
     process.start(QStringLiteral(DALVANE_CLI), QProcess::splitCommand(arguments));
     process.waitForFinished(60000);
     return QString::number(process.exitCode()) + u'|' + process.readAllStandardError() + u'|' +
@@ -191,7 +193,9 @@ void TestCli::runs_data()
          "6 27 28 29 30 31\nroz  11 12 13 14 15 16 17\n\n05-Aug-2025  Tue  Muktad              "
          "      10 days, to 14-Aug-2025\n10-Aug-2025  Sun  Hamaspathmaedem Gahambar  5 days, to 1"
          "4-Aug-2025\n14-Aug-2025  Thu  Pateti\n15-Aug-2025  Fri  Navroz\n20-Aug-2025  Wed  Kho"
-         "rdad Sal\n"},
+         "rdad Sal\n\nFirst quarter  Fri 01-Aug-2025 18:11\nFull moon      Sat 09-Aug-2025 13:25\nLast"
+         " quarter   Sat 16-Aug-2025 10:42\nNew moon       Sat 23-Aug-2025 11:36\nFirst quarter  "
+         "Sun 31-Aug-2025 11:55\n"},
         {"wall calendar", "en_US.UTF-8", "calendar --from 2025-08 --months 2 --pdf OUT.pdf",
          "0|||2 pages\nAugust 2025 Mah Asfandarmad, Gatha days, Farvardin; YZ 1394, 1395; Shahens"
          "hahi\nSunday Monday Tuesday Wednesday Thursday Friday Saturday\n1\n22 GOVAAD\n..."},
