@@ -50,8 +50,19 @@ constexpr struct
                       {Reckoning::Kadmi, "kadmi"},
                       {Reckoning::Fasli, "fasli"}};
 
-const QString kColumns = QStringLiteral(
-    "id, person, kind, date, calendar, before_dawn, days, months, time, place, note");
+// The statements, each written whole: every value in them is bound, none is spliced in.
+const QString kSelectAll = QStringLiteral(
+    "SELECT id, person, kind, date, calendar, before_dawn, days, months, time, place, note "
+    "FROM family ORDER BY id");
+const QString kSelectOne = QStringLiteral(
+    "SELECT id, person, kind, date, calendar, before_dawn, days, months, time, place, note "
+    "FROM family WHERE id = ?");
+const QString kInsert = QStringLiteral(
+    "INSERT INTO family (id, person, kind, date, calendar, before_dawn, days, months, time, "
+    "place, note) VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+const QString kUpdate = QStringLiteral(
+    "UPDATE family SET (person, kind, date, calendar, before_dawn, days, months, time, place, "
+    "note) = (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) WHERE id = ?");
 
 QVariant TextOrNull(const QString &text)
 {
@@ -75,8 +86,8 @@ QString DaysText(const std::vector<int> &days)
     return numbers.join(u',');
 }
 
-// The values of one entry, bound as the first ten in the order of kColumns after the id. The
-// first four are those that make two entries the same.
+// The values of one entry, bound as the first ten in the order of the statements' columns after the
+// id. The first four are those that make two entries the same.
 void BindEntry(QSqlQuery &query, const FamilyEntry &entry)
 {
     const QVariant values[] = {
@@ -328,7 +339,7 @@ std::variant<std::vector<FamilyEntry>, QString> FamilyRegister::Entries()
     if (absent)
         return entries;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (auto failed = Run(query, QStringLiteral("SELECT %1 FROM family ORDER BY id").arg(kColumns)))
+    if (auto failed = Run(query, kSelectAll))
         return problem(*failed);
     while (query.next()) {
         const std::optional<FamilyEntry> entry = EntryAt(query);
@@ -349,8 +360,7 @@ std::variant<FamilyEntry, QString> FamilyRegister::Entry(qint64 id)
     if (absent)
         return unknown;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (auto failed =
-            Run(query, QStringLiteral("SELECT %1 FROM family WHERE id = ?").arg(kColumns), {id}))
+    if (auto failed = Run(query, kSelectOne, {id}))
         return problem(*failed);
     if (!query.next())
         return unknown;
@@ -367,8 +377,7 @@ std::variant<qint64, QString> FamilyRegister::Add(const FamilyEntry &entry)
     qint64 id = 0;
     const std::optional<QString> failed = InTransaction(db, [&]() -> std::optional<QString> {
         QSqlQuery query(db);
-        query.prepare(QStringLiteral("INSERT INTO family (%1) VALUES (NULL%2)")
-                          .arg(kColumns, QStringLiteral(", ?").repeated(10)));
+        query.prepare(kInsert);
         BindEntry(query, entry);
         if (!query.exec())
             return query.lastError().text();
@@ -392,9 +401,7 @@ std::optional<QString> FamilyRegister::Update(qint64 id, const FamilyEntry &entr
     bool found = false;
     const std::optional<QString> failed = InTransaction(db, [&]() -> std::optional<QString> {
         QSqlQuery query(db);
-        query.prepare(QStringLiteral("UPDATE family SET (%1) = (%2) WHERE id = ?")
-                          .arg(kColumns.section(QStringLiteral(", "), 1),
-                               QStringLiteral("?, ").repeated(9) + u'?'));
+        query.prepare(kUpdate);
         BindEntry(query, entry);
         query.bindValue(10, id);
         if (!query.exec())
@@ -440,8 +447,7 @@ FamilyRegister::Import(const std::vector<FamilyEntry> &entries)
         QSqlQuery present(db), insert(db);
         present.prepare(QStringLiteral("SELECT count(*) FROM family WHERE person = ? AND "
                                        "kind = ? AND date = ? AND calendar = ?"));
-        insert.prepare(QStringLiteral("INSERT INTO family (%1) VALUES (NULL%2)")
-                           .arg(kColumns, QStringLiteral(", ?").repeated(10)));
+        insert.prepare(kInsert);
         for (const FamilyEntry &entry : entries) {
             BindEntry(insert, entry);
             for (int i = 0; i < 4; ++i)
