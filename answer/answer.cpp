@@ -206,8 +206,8 @@ QString ScriptKeys()
 
 QString ScriptFamily(Script script)
 {
-    return script == Script::Gujarati  ? QStringLiteral("Noto Sans Gujarati")
-           : script == Script::Persian ? QStringLiteral("Noto Sans Arabic")
+    return script == Script::Gujarati  ? QStringLiteral("Noto Sans Gujarati UI")
+           : script == Script::Persian ? QStringLiteral("Noto Sans Arabic UI")
                                        : QString();
 }
 

@@ -70,7 +70,7 @@ std::optional<Script> ScriptNamed(const QString &key);
 QString ScriptKey(Script script);
 QString ScriptTitle(Script script);
 QString ScriptKeys(); // "english, gujarati or persian", for a usage line
-// The font family that holds the script's letters (Debian's fonts-noto-core), named first where
+// The font family that holds the script's letters (Debian's fonts-noto-ui-core), named first where
 // its names are drawn so that they never depend on which fonts the system falls back to.
 QString ScriptFamily(Script script);
 

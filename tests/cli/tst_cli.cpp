@@ -347,11 +347,11 @@ void TestCli::wallCalendarScripts_data()
         QTest::addColumn<QString>(column);
     QTest::newRow("Gujarati") << "gujarati"
                               << "Mumbai"
-                              << "NotoSansGujarati"
+                              << "NotoSansGujaratiUI"
                               << "Mah Amerdaad અમરદાદ|બહેરામ|15:33";
     QTest::newRow("Persian") << "persian"
                              << "Tehran"
-                             << "NotoSansArabic"
+                             << "NotoSansArabicUI"
                              << "Mah Amerdaad امرداد|دی به دین|13:33";
 }
 

@@ -11,7 +11,7 @@ deb=$3/dalvane_2.0.2_$(dpkg --print-architecture).deb
 # Without the Qt libraries and libnova as dependencies, apt would install a program that cannot
 # start; without the Noto fonts, one that shows the Gujarati and Persian names as empty boxes.
 dpkg-deb -f "$deb" Depends | grep libqt6core6 | grep libqt6gui6 | grep libqt6widgets6 | grep libqt6svg6 |
-    grep libqt6printsupport6 | grep libnova | grep libqt6sql6-sqlite | grep -q fonts-noto-core
+    grep libqt6printsupport6 | grep libnova | grep libqt6sql6-sqlite | grep -q fonts-noto-ui-core
 dpkg-deb -x "$deb" "$3/root"
 usr=$3/root/usr
 test -x "$usr/bin/dalvane"
