@@ -58,14 +58,16 @@ QFont Scaled(const QFont &font, qreal scale)
 // The names of the other scripts in their own fonts, then the cell's.
 QFont ScriptFont(const QFont &font, Script names)
 {
+    if (names == Script::English)
+        return font;
     QFont script = font;
     script.setFamilies({ScriptFamily(names), font.family()});
     return script;
 }
 
-// The day's number takes the top line of a cell; under it the roz's English name and its name
-// in another script, each on one line: the cell is as wide as the longest name of any script
-// at the smallest type, and as high as the tallest script's line.
+// The day's number takes the top line of a cell; under it the roz's number and English name and
+// its name in another script, each on one line: the cell is as wide as the longest of them at
+// the smallest type, and as high as the tallest script's line.
 QSize MinimumCell(const QFont &font)
 {
     const QFont smallest = Scaled(font, kRozScales[1]);
@@ -76,8 +78,12 @@ QSize MinimumCell(const QFont &font)
             scriptHeight =
                 std::max(scriptHeight,
                          QFontMetrics(ScriptFont(Scaled(font, kRozScales[0]), names)).height());
-        for (int roz = 1; roz <= kAvardadSalGah; ++roz)
-            width = std::max(width, metrics.horizontalAdvance(FromCore(RozNameIn(roz, names))));
+        for (int roz = 1; roz <= kAvardadSalGah; ++roz) {
+            const QString name = FromCore(RozNameIn(roz, names));
+            width = std::max(
+                width, metrics.horizontalAdvance(
+                           names == Script::English ? QString::number(roz) + u' ' + name : name));
+        }
     }
     const QFontMetrics metrics(font);
     return {width + metrics.averageCharWidth(),
@@ -376,8 +382,7 @@ void frmCalendar::restoreChoices()
     cboNames->setCurrentIndex(std::max(names, 0));
     const int place =
         cboPlace->findText(m_stored->value(QStringLiteral("calendar/place")).toString());
-    cboPlace->setCurrentIndex(place >= 0 ? place
-                                         : HomePlaceIndex(m_services.SystemTimeZoneId()));
+    cboPlace->setCurrentIndex(place >= 0 ? place : HomePlaceIndex(m_services.SystemTimeZoneId()));
     calMonth->SetNames(*ScriptNamed(cboNames->currentData().toString()));
     calMonth->SetZone(PlaceFromRow(BuiltInPlaces()[size_t(cboPlace->currentIndex())]).zone);
 }
