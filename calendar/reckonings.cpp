@@ -150,7 +150,11 @@ std::vector<int> TargetYears(int from, int count, const DateTextRules &rules)
 {
     std::vector<int> years;
     for (int year = from; year < from + count; ++year) {
-        if (const std::optional<int> read = ParseYearText(SignPositionText(year), rules))
+        // Three or four digits read as the year they are; only a short year goes through the
+        // reading's window, and a fifth digit is no year.
+        if (year >= 100 && year <= 9999)
+            years.push_back(year);
+        else if (const std::optional<int> read = ParseYearText(SignPositionText(year), rules))
             years.push_back(*read);
     }
     return years;

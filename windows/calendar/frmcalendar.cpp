@@ -80,9 +80,11 @@ QSize MinimumCell(const QFont &font)
                          QFontMetrics(ScriptFont(Scaled(font, kRozScales[0]), names)).height());
         for (int roz = 1; roz <= kAvardadSalGah; ++roz) {
             const QString name = FromCore(RozNameIn(roz, names));
-            width = std::max(
-                width, metrics.horizontalAdvance(
-                           names == Script::English ? QString::number(roz) + u' ' + name : name));
+            // Avardad-sal-gah, the longest, comes once in four Fasli years: its name may stand
+            // without its number.
+            const bool numbered = names == Script::English && roz != kAvardadSalGah;
+            width = std::max(width, metrics.horizontalAdvance(
+                                        numbered ? QString::number(roz) + u' ' + name : name));
         }
     }
     const QFontMetrics metrics(font);
