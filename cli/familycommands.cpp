@@ -248,8 +248,8 @@ int List(const QStringList &arguments)
         return *status;
     if (parser.positionalArguments().size() != 2)
         return UsageError(parser, QStringLiteral("family list takes no operand"));
-    FamilyRegister familyRegister(RegisterPath(parser));
-    const std::variant<std::vector<FamilyEntry>, QString> entries = familyRegister.Entries();
+    const std::variant<std::vector<FamilyEntry>, QString> entries =
+        FamilyRegister(RegisterPath(parser)).Entries();
     if (const std::optional<int> status = Failed(entries))
         return *status;
     const RegionalSettings settings = RegionalSettings::fromLocale();
@@ -320,8 +320,8 @@ int UpcomingCommand(const QStringList &arguments)
     if (parser.positionalArguments().size() != 2)
         return UsageError(parser, QStringLiteral("family upcoming takes no operand"));
 
-    FamilyRegister familyRegister(RegisterPath(parser));
-    const std::variant<std::vector<FamilyEntry>, QString> entries = familyRegister.Entries();
+    const std::variant<std::vector<FamilyEntry>, QString> entries =
+        FamilyRegister(RegisterPath(parser)).Entries();
     if (const std::optional<int> status = Failed(entries))
         return *status;
     const RegionalSettings settings = RegionalSettings::fromLocale();
@@ -346,8 +346,8 @@ int Export(const QStringList &arguments)
         return *status;
     if (parser.positionalArguments().size() != 3)
         return UsageError(parser, QStringLiteral("give one FILE"));
-    FamilyRegister familyRegister(RegisterPath(parser));
-    const std::variant<std::vector<FamilyEntry>, QString> entries = familyRegister.Entries();
+    const std::variant<std::vector<FamilyEntry>, QString> entries =
+        FamilyRegister(RegisterPath(parser)).Entries();
     if (const std::optional<int> status = Failed(entries))
         return *status;
     return WriteOut(parser.positionalArguments()[2],
@@ -417,8 +417,8 @@ int Remind(const QStringList &arguments)
         return 0;
     }
 
-    FamilyRegister familyRegister(RegisterPath(parser));
-    const std::variant<std::vector<FamilyEntry>, QString> entries = familyRegister.Entries();
+    const std::variant<std::vector<FamilyEntry>, QString> entries =
+        FamilyRegister(RegisterPath(parser)).Entries();
     if (const std::optional<int> status = Failed(entries))
         return *status;
     const RegionalSettings settings = RegionalSettings::fromLocale();

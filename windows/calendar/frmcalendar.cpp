@@ -10,6 +10,7 @@
 #include "calendar/roz.h"
 #include "platform/coretext.h"
 #include "platform/files.h"
+#include "platform/placechoice.h"
 #include "platform/placetime.h"
 #include "platform/windowservices.h"
 
@@ -280,11 +281,8 @@ void frmCalendar::createChoices()
     cboNames->setAccessibleName(tr("Names"));
     for (Script names : {Script::English, Script::Gujarati, Script::Persian})
         cboNames->addItem(ScriptTitle(names), ScriptKey(names));
-    cboPlace = new QComboBox(this);
-    cboPlace->setObjectName(QStringLiteral("cboPlace"));
+    cboPlace = MakePlaceChoice(this, m_services.SystemTimeZoneId());
     cboPlace->setAccessibleName(tr("Place"));
-    for (const PlaceRow &row : BuiltInPlaces())
-        cboPlace->addItem(PlaceFromRow(row).name);
 }
 
 // The selected day's roz and what else falls on it, beside the month.

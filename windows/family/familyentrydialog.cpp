@@ -6,6 +6,7 @@
 #include "answer/familydocument.h"
 #include "answer/question.h"
 #include "platform/dialogfont.h"
+#include "platform/placechoice.h"
 #include "platform/placetime.h"
 
 #include <QCheckBox>
@@ -72,11 +73,7 @@ void FamilyEntryDialog::createFields(const QByteArray &systemZoneId)
     txtTime = new QLineEdit(this);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     txtTime->setPlaceholderText(tr("HH:MM"));
-    cboPlace = new QComboBox(this);
-    cboPlace->setObjectName(QStringLiteral("cboPlace"));
-    for (const PlaceRow &row : BuiltInPlaces())
-        cboPlace->addItem(PlaceFromRow(row).name);
-    cboPlace->setCurrentIndex(HomePlaceIndex(systemZoneId));
+    cboPlace = MakePlaceChoice(this, systemZoneId);
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
@@ -139,11 +136,7 @@ void FamilyEntryDialog::showEntry()
                          : FormatDate(m_entry.date, DateFormatHint(m_order), m_settings));
     chkBeforeDawn->setChecked(m_entry.beforeDawn);
     txtTime->setText(m_entry.time ? m_entry.time->toString(QStringLiteral("HH:mm")) : QString());
-    // A place typed as LAT,LON,ZONE on the command line joins the choice.
-    if (!m_entry.place.isEmpty() && cboPlace->findText(m_entry.place, Qt::MatchFixedString) < 0)
-        cboPlace->addItem(m_entry.place);
-    if (!m_entry.place.isEmpty())
-        cboPlace->setCurrentIndex(cboPlace->findText(m_entry.place, Qt::MatchFixedString));
+    ChoosePlace(cboPlace, m_entry.place);
     cboReckoning->setCurrentIndex(cboReckoning->findData(int(m_entry.calendar)));
     QStringList days;
     for (int day : m_entry.days)

@@ -7,6 +7,7 @@
 #include "answer/question.h"
 #include "platform/dialogfont.h"
 #include "platform/files.h"
+#include "platform/placechoice.h"
 #include "platform/placetime.h"
 #include "platform/windowservices.h"
 #include "windows/schedule/observancemodel.h"
@@ -85,11 +86,7 @@ void frmSchedule::createFields()
     txtTime = new QLineEdit(this);
     txtTime->setObjectName(QStringLiteral("txtTime"));
     txtTime->setPlaceholderText(tr("HH:MM"));
-    cboPlace = new QComboBox(this);
-    cboPlace->setObjectName(QStringLiteral("cboPlace"));
-    for (const PlaceRow &row : BuiltInPlaces())
-        cboPlace->addItem(PlaceFromRow(row).name);
-    cboPlace->setCurrentIndex(HomePlaceIndex(m_services.SystemTimeZoneId()));
+    cboPlace = MakePlaceChoice(this, m_services.SystemTimeZoneId());
     cboReckoning = new QComboBox(this);
     cboReckoning->setObjectName(QStringLiteral("cboReckoning"));
     for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli})
@@ -292,11 +289,7 @@ void frmSchedule::SetEntry(const FamilyEntry &entry)
         days << QString::number(day);
     txtName->setText(entry.person);
     txtTime->setText(entry.time ? entry.time->toString(QStringLiteral("HH:mm")) : QString());
-    // A place typed as LAT,LON,ZONE on the command line joins the choice.
-    if (!entry.place.isEmpty() && cboPlace->findText(entry.place, Qt::MatchFixedString) < 0)
-        cboPlace->addItem(entry.place);
-    if (!entry.place.isEmpty())
-        cboPlace->setCurrentIndex(cboPlace->findText(entry.place, Qt::MatchFixedString));
+    ChoosePlace(cboPlace, entry.place);
     cboReckoning->setCurrentIndex(cboReckoning->findData(int(entry.calendar)));
     txtDays->setText(days.join(QStringLiteral(", ")));
     spnMonths->setValue(death ? entry.months : 0);
