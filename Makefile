@@ -1,4 +1,4 @@
-# Dalvane: make run | make test | make bench | make package | make screenshots
+# Dalvane: make run | make test | make web | make bench | make package | make screenshots
 # Each target first installs what is missing (tools/install-packages), then builds under build/.
 # On a machine without make, ./dev installs it and runs the same targets.
 
@@ -7,7 +7,7 @@ RELEASE_BUILD := build/release
 BENCH_BUILD   := build/bench
 INSTALL       := tools/install-packages
 
-.PHONY: all run test fuzz bench package screenshots clean
+.PHONY: all run test web fuzz bench package screenshots clean
 
 all: run
 
@@ -37,6 +37,11 @@ test:
 	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+# The page: the calendar in WebAssembly and the static folder around it, in build/web.
+web:
+	@$(INSTALL) web
+	tools/build-web
 
 # A long fuzz run (FUZZ_SECONDS, an hour by default) from the committed corpus; the inputs that
 # reach code the corpus did not are merged into it, to be committed.

@@ -1,0 +1,418 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The page's calendar: the core compiled to WebAssembly and handed to JavaScript as plain
+// objects, with the keys of dalvane-cli --json where the CLI has one. The page only lays these
+// out; every date, roz, name, sunrise and phase it shows is made here.
+#include "calendar/festivals.h"
+#include "calendar/moon.h"
+#include "calendar/names.h"
+#include "calendar/places.h"
+#include "calendar/reckonings.h"
+#include "calendar/roz.h"
+#include "calendar/sun.h"
+
+#include <chrono>
+#include <cstdio>
+#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+#include <optional>
+#include <string>
+
+using emscripten::val;
+
+// The UT offset of a time zone at a moment, from the browser's own zone data (the page has no
+// other): Intl writes it as "GMT+05:30", read back here into minutes.
+// clang-format off
+EM_JS(int, zone_offset_minutes, (const char *zone, double ut), {
+    const name = new Intl.DateTimeFormat("en-US", {timeZone: UTF8ToString(zone),
+                                                   timeZoneName: "longOffset"})
+        .formatToParts(new Date(ut * 1000)).find(part => part.type === "timeZoneName").value;
+    const m = /GMT([+-])([0-9][0-9]):([0-9][0-9])/.exec(name);
+    return m ? (m[1] === "-" ? -1 : 1) * (Number(m[2]) * 60 + Number(m[3])) : 0;
+});
+// clang-format on
+
+namespace {
+
+constexpr const char *kShortMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr Script kScripts[] = {Script::English, Script::Gujarati, Script::Persian};
+constexpr const char *kScriptKeys[] = {"en", "gu", "fa"};
+
+long DayNumber(CalendarDate date)
+{
+    using namespace std::chrono;
+    return sys_days(year(date.year()) / date.month() / date.day()).time_since_epoch().count();
+}
+
+UtSeconds Offset(const std::string &zone, UtSeconds moment)
+{
+    return UtSeconds(zone_offset_minutes(zone.c_str(), double(moment))) * 60;
+}
+
+// Local civil time at the zone to UT. A time the clocks skip in spring is read with the offset
+// in force before the change; a time they show twice, as its first moment.
+UtSeconds UtOfLocal(CalendarDate date, int minutes, const std::string &zone)
+{
+    const UtSeconds local = DayNumber(date) * 86400 + minutes * 60;
+    const UtSeconds before = Offset(zone, local - 86400), after = Offset(zone, local + 86400);
+    if (Offset(zone, local - before) == before)
+        return local - before;
+    if (Offset(zone, local - after) == after)
+        return local - after;
+    return local - before;
+}
+
+// "H:MM" of a moment at the zone.
+std::string Clock(UtSeconds moment, const std::string &zone)
+{
+    const long local = long(moment + Offset(zone, moment));
+    const long ofDay = ((local % 86400) + 86400) % 86400;
+    char text[8];
+    std::snprintf(text, sizeof text, "%ld:%02ld", ofDay / 3600, ofDay / 60 % 60);
+    return text;
+}
+
+std::string Iso(CalendarDate date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year(), date.month(), date.day());
+    return text;
+}
+
+// "20-Aug-2001", as the window writes the entered date back.
+std::string ShortText(CalendarDate date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%s-%04d", date.day(), kShortMonths[date.month() - 1],
+                  date.year());
+    return text;
+}
+
+// UTF-8 from the page to the UTF-16 the date reading takes; a broken sequence reads as U+FFFD,
+// which no date holds.
+std::u16string Utf16(const std::string &text)
+{
+    std::u16string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = text[i];
+        const int length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x3f >> (length - 1));
+        bool broken = length == 4 && lead >> 3 != 30;
+        for (int k = 1; k < length; ++k) {
+            const unsigned char next = i + k < text.size() ? text[i + k] : 0;
+            broken |= next >> 6 != 2;
+            code = code << 6 | (next & 0x3f);
+        }
+        if (broken) {
+            out += u'\uFFFD';
+            i += 1;
+            continue;
+        }
+        i += length;
+        if (code >= 0x10000) {
+            out += char16_t(0xD800 + ((code - 0x10000) >> 10));
+            out += char16_t(0xDC00 + ((code - 0x10000) & 0x3ff));
+        } else {
+            out += char16_t(code);
+        }
+    }
+    return out;
+}
+
+val Names(std::string_view (*nameIn)(int, Script), int n)
+{
+    val names = val::object();
+    for (int k = 0; k < 3; ++k)
+        names.set(kScriptKeys[k], std::string(nameIn(n, kScripts[k])));
+    return names;
+}
+
+// The roz, name, names, mah, mah_name, mah_names and yz_year of a day, as --json gives them.
+void SetDay(val &object, const ZoroastrianDay &day)
+{
+    object.set("roz", day.roz);
+    object.set("name", std::string(RozRowOf(day.roz).name));
+    object.set("names", Names(RozNameIn, day.roz));
+    object.set("meaning", std::string(RozRowOf(day.roz).meaning));
+    object.set("mah", day.mah != 0 ? val(day.mah) : val::null());
+    object.set("mah_name", day.mah != 0 ? val(std::string(MahName(day.mah))) : val::null());
+    object.set("mah_names", day.mah != 0 ? Names(MahNameIn, day.mah) : val::null());
+    object.set("yz_year", day.yzYear);
+}
+
+const char *CalendarKey(Reckoning calendar)
+{
+    return calendar == Reckoning::Shahenshahi ? "shahenshahi"
+           : calendar == Reckoning::Kadmi     ? "kadmi"
+                                              : "fasli";
+}
+
+Reckoning ReckoningOf(const std::string &key)
+{
+    return key == "kadmi"   ? Reckoning::Kadmi
+           : key == "fasli" ? Reckoning::Fasli
+                            : Reckoning::Shahenshahi;
+}
+
+Script ScriptOf(const std::string &key)
+{
+    return key == "gu" ? Script::Gujarati : key == "fa" ? Script::Persian : Script::English;
+}
+
+DateTextRules RulesOf(const val &question)
+{
+    DateTextRules rules;
+    if (question["separator"].isString())
+        rules.separator = Utf16(question["separator"].as<std::string>());
+    return rules;
+}
+
+std::string FormatHint(DateOrderCode order)
+{
+    return order == kDayMonthYear   ? "dd-mm-yyyy"
+           : order == kMonthDayYear ? "mm-dd-yyyy"
+                                    : "yyyy-mm-dd";
+}
+
+val Problem(const char *field, const std::string &message)
+{
+    val problem = val::object();
+    problem.set("ok", false);
+    problem.set("field", std::string(field));
+    problem.set("message", message);
+    return problem;
+}
+
+// The single calculation. `question`: date, order (1 dmy, 2 mdy, 3 ymd), separator, year,
+// beforeDawn, calendar, and optionally place (a built-in name), hour and minute. The checks
+// come in the window's order with its words; the answer has the keys of --json and the texts
+// the window shows.
+val Calculate(val question)
+{
+    const DateOrderCode order = DateOrderCode(question["order"].as<int>());
+    const DateTextRules rules = RulesOf(question);
+    const Reckoning calendar = ReckoningOf(question["calendar"].as<std::string>());
+    const bool beforeDawn = question["beforeDawn"].as<bool>();
+    const std::u16string yearText = Utf16(question["year"].as<std::string>());
+    const PlaceRow *place =
+        question["place"].isString() ? BuiltInPlace(question["place"].as<std::string>()) : nullptr;
+    const bool timed = place && question["hour"].isNumber();
+
+    const std::optional<CalendarDate> entered =
+        ParseDateText(Utf16(question["date"].as<std::string>()), order, rules);
+    std::optional<CalendarDate> rozDate;
+    if (entered && !place)
+        rozDate = BeforeDawnShift(*entered, beforeDawn);
+    if (!entered || (!place && !rozDate))
+        return Problem("date", "Please Enter a Valid date in the Format: " + FormatHint(order));
+    if (!IsNumericText(yearText, rules))
+        return Problem("year", "Please Enter a Valid Year");
+    const double year = LeadingNumber(yearText, rules.zeroDigit);
+    if (year < 1 || year > 9999)
+        return Problem("year", "Please Enter a Year between 1 and 9999");
+
+    val answer = val::object();
+    bool beforeSunrise = false;
+    if (place) {
+        const std::string zone(place->zone);
+        const SunDay sun = SunOn(*entered, place->latitude, place->longitude);
+        if (sun.daylight != Daylight::RisesAndSets)
+            return Problem("date", "No sunrise at " + std::string(place->name) + " on " +
+                                       ShortText(*entered) + ": the sun stays " +
+                                       (sun.daylight == Daylight::AlwaysUp ? "above" : "below") +
+                                       " the horizon all day");
+        val where = val::object();
+        where.set("name", std::string(place->name));
+        where.set("latitude", place->latitude);
+        where.set("longitude", place->longitude);
+        where.set("zone", zone);
+        answer.set("place", where);
+        answer.set("sunrise", Clock(sun.rise, zone));
+        answer.set("sunset", Clock(sun.set, zone));
+        if (timed) {
+            const int minutes = question["hour"].as<int>() * 60 + question["minute"].as<int>();
+            const UtSeconds moment = UtOfLocal(*entered, minutes, zone);
+            beforeSunrise = moment < sun.rise;
+            UtSeconds previousTransit = sun.transit - 86400;
+            if (beforeSunrise && *entered > CalendarDate::first()) {
+                const SunDay before =
+                    SunOn(entered->previousDay(), place->latitude, place->longitude);
+                if (before.daylight == Daylight::RisesAndSets)
+                    previousTransit = before.transit;
+            }
+            const Gah gah = GahAt(moment, sun, previousTransit,
+                                  KeepsSecondHavan(ZoroastrianDayOf(*entered, calendar)));
+            char clock[8];
+            std::snprintf(clock, sizeof clock, "%02d:%02d", minutes / 60, minutes % 60);
+            answer.set("time", std::string(clock));
+            answer.set("gah", std::string(GahName(gah)));
+            answer.set("before_sunrise", beforeSunrise);
+        }
+        rozDate = BeforeDawnShift(*entered, beforeDawn || beforeSunrise);
+        if (!rozDate)
+            return Problem("date", "Please Enter a Valid date in the Format: " + FormatHint(order));
+    }
+
+    ZoroastrianDay day = ZoroastrianDayOf(*rozDate, calendar);
+    // The window's own walk for the Shahenshahi roz.
+    if (calendar == Reckoning::Shahenshahi)
+        day.roz = ReckonRoz(*rozDate, order);
+    const std::optional<CalendarDate> same =
+        SameRozDateIn(calendar, *rozDate, yearText, order, rules);
+
+    answer.set("ok", true);
+    answer.set("entered", Iso(*entered));
+    answer.set("entered_text", ShortText(*entered));
+    answer.set("reckoning", Iso(*rozDate));
+    answer.set("calendar", std::string(CalendarKey(calendar)));
+    SetDay(answer, day);
+    answer.set("year", question["year"]);
+    answer.set("same_roz_date", same ? val(Iso(*same)) : val::null());
+    answer.set("same_roz_text", same ? val::undefined() : val(std::string("Cannot be Calculated")));
+    val reckonings = val::array();
+    for (Reckoning other : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli}) {
+        val entry = val::object();
+        entry.set("calendar", std::string(CalendarKey(other)));
+        SetDay(entry, other == calendar ? day : ZoroastrianDayOf(*rozDate, other));
+        reckonings.call<void>("push", entry);
+    }
+    answer.set("reckonings", reckonings);
+    return answer;
+}
+
+// A date as the date field shows it in the regional order and separator: today's date put in
+// the field by "Today's Roz".
+std::string DateText(int year, int month, int day, int order, std::string separator)
+{
+    char text[32];
+    if (order == kDayMonthYear)
+        std::snprintf(text, sizeof text, "%02d%s%02d%s%04d", day, separator.c_str(), month,
+                      separator.c_str(), year);
+    else if (order == kMonthDayYear)
+        std::snprintf(text, sizeof text, "%02d%s%02d%s%04d", month, separator.c_str(), day,
+                      separator.c_str(), year);
+    else
+        std::snprintf(text, sizeof text, "%04d%s%02d%s%02d", year, separator.c_str(), month,
+                      separator.c_str(), day);
+    return text;
+}
+
+val Places()
+{
+    val list = val::array();
+    for (const PlaceRow &row : BuiltInPlaces()) {
+        val place = val::object();
+        place.set("name", std::string(row.name));
+        place.set("latitude", row.latitude);
+        place.set("longitude", row.longitude);
+        place.set("zone", std::string(row.zone));
+        list.call<void>("push", place);
+    }
+    return list;
+}
+
+// A Gregorian month as the Calendar window shows it: each day's roz and mah in the reckoning,
+// the name in the chosen script, the festivals, the sunrise and sunset at the place, and the
+// phases of the moon in the zone's time. `query`: year, month, calendar, names ("en", "gu",
+// "fa"), zone, and optionally place.
+val Month(val query)
+{
+    const int year = query["year"].as<int>(), month = query["month"].as<int>();
+    const Reckoning calendar = ReckoningOf(query["calendar"].as<std::string>());
+    const Script script = ScriptOf(query["names"].as<std::string>());
+    const PlaceRow *place =
+        query["place"].isString() ? BuiltInPlace(query["place"].as<std::string>()) : nullptr;
+    const std::string zone = place ? std::string(place->zone) : query["zone"].as<std::string>();
+
+    val result = val::object();
+    const std::optional<CalendarDate> first = CalendarDate::fromYmd(year, month, 1);
+    if (!first)
+        return result;
+    // 0 Sunday to 6 Saturday; 1 January 1970 was a Thursday.
+    result.set("first_weekday", int(((DayNumber(*first) + 4) % 7 + 7) % 7));
+    val cells = val::array(), mahs = val::array(), years = val::array();
+    int lastMah = -1, lastYear = -1;
+    for (const DayCell &cell : MonthCells(year, month, calendar)) {
+        val entry = val::object();
+        entry.set("date", Iso(cell.date));
+        entry.set("day", cell.date.day());
+        entry.set("roz", cell.day.roz);
+        entry.set("mah", cell.day.mah);
+        entry.set("yz_year", cell.day.yzYear);
+        entry.set("name", std::string(RozNameIn(cell.day.roz, script)));
+        entry.set("mah_begins", cell.mahBegins);
+        entry.set("year_begins", cell.yearBegins);
+        val festivals = val::array();
+        for (const FestivalDay &festival : cell.festivals) {
+            std::string text(festival.festival->name);
+            if (festival.days > 1)
+                text += " (day " + std::to_string(festival.dayOf) + " of " +
+                        std::to_string(festival.days) + ")";
+            festivals.call<void>("push", text);
+        }
+        entry.set("festivals", festivals);
+        if (place) {
+            const SunDay sun = SunOn(cell.date, place->latitude, place->longitude);
+            const bool up = sun.daylight == Daylight::RisesAndSets;
+            entry.set("sunrise", up ? Clock(sun.rise, zone) : std::string("-"));
+            entry.set("sunset", up ? Clock(sun.set, zone) : std::string("-"));
+        }
+        cells.call<void>("push", entry);
+        if (cell.day.mah != lastMah) {
+            mahs.call<void>("push", cell.day.mah != 0 ? std::string(MahNameIn(cell.day.mah, script))
+                                                      : std::string("Gatha days"));
+            lastMah = cell.day.mah;
+        }
+        if (cell.day.yzYear != lastYear) {
+            years.call<void>("push", cell.day.yzYear);
+            lastYear = cell.day.yzYear;
+        }
+    }
+    result.set("cells", cells);
+    result.set("mahs", mahs);
+    result.set("yz_years", years);
+
+#if DALVANE_WEB_MOON
+    // The phases within the month's days at the zone.
+    const int lastDay = CalendarDate::daysInMonth(year, month);
+    const UtSeconds from = UtOfLocal(*first, 0, zone);
+    const UtSeconds to = UtOfLocal(*CalendarDate::fromYmd(year, month, lastDay), 24 * 60, zone);
+    val phases = val::array();
+    for (const MoonPhaseInstant &phase : MoonPhasesBetween(from, to)) {
+        val entry = val::object();
+        const long local = long(phase.at + Offset(zone, phase.at));
+        const long dayOfMonth = (local - DayNumber(*first) * 86400) / 86400 + 1;
+        entry.set("phase", std::string(MoonPhaseKey(phase.phase)));
+        entry.set("name", std::string(MoonPhaseName(phase.phase)));
+        entry.set("day", int(dayOfMonth));
+        entry.set("time", Clock(phase.at, zone));
+        phases.call<void>("push", entry);
+    }
+    result.set("moon", phases);
+#endif
+    return result;
+}
+
+std::string Version()
+{
+    return DALVANE_VERSION;
+}
+
+std::string DateFormatHint(int order)
+{
+    return FormatHint(DateOrderCode(order));
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(dalvane)
+{
+    emscripten::function("calculate", &Calculate);
+    emscripten::function("month", &Month);
+    emscripten::function("places", &Places);
+    emscripten::function("dateText", &DateText);
+    emscripten::function("dateFormatHint", &DateFormatHint);
+    emscripten::function("version", &Version);
+}
