@@ -22,14 +22,16 @@
 using emscripten::val;
 
 // The UT offset of a time zone at a moment, from the browser's own zone data (the page has no
-// other): Intl writes it as "GMT+05:30", read back here into minutes.
+// other): Intl writes it as "GMT+05:30" (or "GMT+05:21:10" for a local mean time), read back
+// here into seconds.
 // clang-format off
-EM_JS(int, zone_offset_minutes, (const char *zone, double ut), {
+EM_JS(int, zone_offset_seconds, (const char *zone, double ut), {
     const name = new Intl.DateTimeFormat("en-US", {timeZone: UTF8ToString(zone),
                                                    timeZoneName: "longOffset"})
         .formatToParts(new Date(ut * 1000)).find(part => part.type === "timeZoneName").value;
-    const m = /GMT([+-])([0-9][0-9]):([0-9][0-9])/.exec(name);
-    return m ? (m[1] === "-" ? -1 : 1) * (Number(m[2]) * 60 + Number(m[3])) : 0;
+    const m = /GMT([+-])([0-9][0-9]):([0-9][0-9])(?::([0-9][0-9]))?/.exec(name);
+    return m ? (m[1] === "-" ? -1 : 1) *
+                   (Number(m[2]) * 3600 + Number(m[3]) * 60 + Number(m[4] || 0)) : 0;
 });
 // clang-format on
 
@@ -48,14 +50,14 @@ long DayNumber(CalendarDate date)
 
 UtSeconds Offset(const std::string &zone, UtSeconds moment)
 {
-    return UtSeconds(zone_offset_minutes(zone.c_str(), double(moment))) * 60;
+    return zone_offset_seconds(zone.c_str(), double(moment));
 }
 
 // Local civil time at the zone to UT. A time the clocks skip in spring is read with the offset
 // in force before the change; a time they show twice, as its first moment.
 UtSeconds UtOfLocal(CalendarDate date, int minutes, const std::string &zone)
 {
-    const UtSeconds local = DayNumber(date) * 86400 + minutes * 60;
+    const UtSeconds local = UtSeconds(DayNumber(date)) * 86400 + minutes * 60;
     const UtSeconds before = Offset(zone, local - 86400), after = Offset(zone, local + 86400);
     if (Offset(zone, local - before) == before)
         return local - before;
@@ -64,13 +66,14 @@ UtSeconds UtOfLocal(CalendarDate date, int minutes, const std::string &zone)
     return local - before;
 }
 
-// "H:MM" of a moment at the zone.
-std::string Clock(UtSeconds moment, const std::string &zone)
+// "H:MM" of a moment at the zone, as the month shows it, or "HH:MM" as --json writes it.
+std::string Clock(UtSeconds moment, const std::string &zone, bool padded = false)
 {
-    const long local = long(moment + Offset(zone, moment));
-    const long ofDay = ((local % 86400) + 86400) % 86400;
+    const UtSeconds local = moment + Offset(zone, moment);
+    const int ofDay = int((local % 86400 + 86400) % 86400);
     char text[8];
-    std::snprintf(text, sizeof text, "%ld:%02ld", ofDay / 3600, ofDay / 60 % 60);
+    std::snprintf(text, sizeof text, padded ? "%02d:%02d" : "%d:%02d", ofDay / 3600,
+                  ofDay / 60 % 60);
     return text;
 }
 
@@ -161,6 +164,22 @@ Script ScriptOf(const std::string &key)
     return key == "gu" ? Script::Gujarati : key == "fa" ? Script::Persian : Script::English;
 }
 
+// A place by its built-in name, or given whole as {name, latitude, longitude, zone}.
+std::optional<PlaceRow> PlaceOf(const val &given, std::string &name, std::string &zone)
+{
+    if (given.isString()) {
+        const PlaceRow *row = BuiltInPlace(given.as<std::string>());
+        if (!row)
+            return std::nullopt;
+        return *row;
+    }
+    if (given.isUndefined() || given.isNull())
+        return std::nullopt;
+    name = given["name"].as<std::string>();
+    zone = given["zone"].as<std::string>();
+    return PlaceRow{name, given["latitude"].as<double>(), given["longitude"].as<double>(), zone};
+}
+
 DateTextRules RulesOf(const val &question)
 {
     DateTextRules rules;
@@ -196,8 +215,8 @@ val Calculate(val question)
     const Reckoning calendar = ReckoningOf(question["calendar"].as<std::string>());
     const bool beforeDawn = question["beforeDawn"].as<bool>();
     const std::u16string yearText = Utf16(question["year"].as<std::string>());
-    const PlaceRow *place =
-        question["place"].isString() ? BuiltInPlace(question["place"].as<std::string>()) : nullptr;
+    std::string placeName, placeZone;
+    const std::optional<PlaceRow> place = PlaceOf(question["place"], placeName, placeZone);
     const bool timed = place && question["hour"].isNumber();
 
     const std::optional<CalendarDate> entered =
@@ -229,8 +248,8 @@ val Calculate(val question)
         where.set("longitude", place->longitude);
         where.set("zone", zone);
         answer.set("place", where);
-        answer.set("sunrise", Clock(sun.rise, zone));
-        answer.set("sunset", Clock(sun.set, zone));
+        answer.set("sunrise", Clock(sun.rise, zone, true));
+        answer.set("sunset", Clock(sun.set, zone, true));
         if (timed) {
             const int minutes = question["hour"].as<int>() * 60 + question["minute"].as<int>();
             const UtSeconds moment = UtOfLocal(*entered, minutes, zone);
@@ -316,22 +335,32 @@ val Places()
 // A Gregorian month as the Calendar window shows it: each day's roz and mah in the reckoning,
 // the name in the chosen script, the festivals, the sunrise and sunset at the place, and the
 // phases of the moon in the zone's time. `query`: year, month, calendar, names ("en", "gu",
-// "fa"), zone, and optionally place.
+// "fa"), zone, week_start (0 Sunday to 6 Saturday) and optionally place.
 val Month(val query)
 {
     const int year = query["year"].as<int>(), month = query["month"].as<int>();
     const Reckoning calendar = ReckoningOf(query["calendar"].as<std::string>());
     const Script script = ScriptOf(query["names"].as<std::string>());
-    const PlaceRow *place =
-        query["place"].isString() ? BuiltInPlace(query["place"].as<std::string>()) : nullptr;
+    std::string placeName, placeZone;
+    const std::optional<PlaceRow> place = PlaceOf(query["place"], placeName, placeZone);
     const std::string zone = place ? std::string(place->zone) : query["zone"].as<std::string>();
 
     val result = val::object();
     const std::optional<CalendarDate> first = CalendarDate::fromYmd(year, month, 1);
     if (!first)
         return result;
-    // 0 Sunday to 6 Saturday; 1 January 1970 was a Thursday.
-    result.set("first_weekday", int(((DayNumber(*first) + 4) % 7 + 7) % 7));
+    // 0 Sunday to 6 Saturday; 1 January 1970 was a Thursday. The blank cells before the first
+    // day, in a week that begins on `week_start` (the same numbering).
+    const int weekday = int(((DayNumber(*first) + 4) % 7 + 7) % 7);
+    result.set("first_weekday", weekday);
+    result.set("blanks", (weekday - query["week_start"].as<int>() + 7) % 7);
+    val previous = val::object(), next = val::object();
+    previous.set("year", month == 1 ? year - 1 : year);
+    previous.set("month", month == 1 ? 12 : month - 1);
+    next.set("year", month == 12 ? year + 1 : year);
+    next.set("month", month == 12 ? 1 : month + 1);
+    result.set("previous", year > CalendarDate::kFirstYear || month > 1 ? previous : val::null());
+    result.set("next", year < CalendarDate::kLastYear || month < 12 ? next : val::null());
     val cells = val::array(), mahs = val::array(), years = val::array();
     int lastMah = -1, lastYear = -1;
     for (const DayCell &cell : MonthCells(year, month, calendar)) {
@@ -382,8 +411,8 @@ val Month(val query)
     val phases = val::array();
     for (const MoonPhaseInstant &phase : MoonPhasesBetween(from, to)) {
         val entry = val::object();
-        const long local = long(phase.at + Offset(zone, phase.at));
-        const long dayOfMonth = (local - DayNumber(*first) * 86400) / 86400 + 1;
+        const UtSeconds local = phase.at + Offset(zone, phase.at);
+        const UtSeconds dayOfMonth = (local - UtSeconds(DayNumber(*first)) * 86400) / 86400 + 1;
         entry.set("phase", std::string(MoonPhaseKey(phase.phase)));
         entry.set("name", std::string(MoonPhaseName(phase.phase)));
         entry.set("day", int(dayOfMonth));
@@ -391,8 +420,28 @@ val Month(val query)
         phases.call<void>("push", entry);
     }
     result.set("moon", phases);
+#else
+    result.set("moon", val::array());
 #endif
     return result;
+}
+
+// Every festival whose first day lies in the Gregorian years [from, from + years - 1], as
+// dalvane-cli festivals --json lists them.
+val FestivalList(int from, int years, std::string calendar)
+{
+    val list = val::array();
+    for (const FestivalOccurrence &o : FestivalsBeginningIn(from, years, ReckoningOf(calendar))) {
+        val entry = val::object();
+        entry.set("name", std::string(o.festival->name));
+        entry.set("date", Iso(o.first));
+        entry.set("days", o.days);
+        entry.set("roz", o.day.roz);
+        entry.set("mah", o.day.mah != 0 ? val(o.day.mah) : val::null());
+        entry.set("yz_year", o.day.yzYear);
+        list.call<void>("push", entry);
+    }
+    return list;
 }
 
 std::string Version()
@@ -412,6 +461,7 @@ EMSCRIPTEN_BINDINGS(dalvane)
     emscripten::function("calculate", &Calculate);
     emscripten::function("month", &Month);
     emscripten::function("places", &Places);
+    emscripten::function("festivals", &FestivalList);
     emscripten::function("dateText", &DateText);
     emscripten::function("dateFormatHint", &DateFormatHint);
     emscripten::function("version", &Version);

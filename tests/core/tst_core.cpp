@@ -63,28 +63,6 @@ roz 33 | SPENTOMAAD | The Third Gatha
 roz 34 | VOHUKZARTHRA | The Fourth Gatha
 roz 35 | VAHISHTOIST | The Fifth Gatha - It's Papeti Day !)";
 
-// The worked reckonings: the entered date, the before-dawn box, the roz (0: the entry is
-// refused) and the month counter (0: not given).
-const char kReckoning[] = R"(reference date | 2001-08-20 | 0 | 35 | 12
-day after the reference | 2001-08-21 | 0 | 1 | 1
-day after the reference, before dawn | 2001-08-21 | 1 | 35 | 12
-day before the reference | 2001-08-19 | 0 | 34 | 12
-end of month 1 | 2001-09-19 | 0 | 30 | 1
-start of month 2 | 2001-09-20 | 0 | 1 | 2
-first Gatha day, backward | 2001-08-16 | 0 | 31 | 12
-last roz before the Gathas | 2001-08-15 | 0 | 30 | 12
-start of month 12 | 2001-07-17 | 0 | 1 | 12
-end of month 11 | 2001-07-16 | 0 | 30 | 11
-a year before the reference | 2000-08-20 | 0 | 35 | 12
-a leap day later | 2005-08-19 | 0 | 35 | 12
-new year after a leap day | 2005-08-20 | 0 | 1 | 1
-29 February 2004 | 2004-02-29 | 0 | 13 | 7
-1 March 2004, before dawn | 2004-03-01 | 1 | 13 | 7
-1 February 1971 | 1971-02-01 | 0 | 7 | 6
-first day of the calendar | 0100-01-01 | 0 | 8 | 0
-first day, before dawn | 0100-01-01 | 1 | 0 | 0
-last day of the calendar | 9999-12-31 | 0 | 7 | 0)";
-
 // The reckoning date, the year text as typed and the same-roz date.
 const char kSameRoz[] = R"(same year | 2001-08-20 | 2001 | 2001-08-20
 one leap day on | 2001-08-20 | 2005 | 2005-08-19
@@ -166,7 +144,7 @@ private slots:
         QCOMPARE(f[1], QLatin1String(row.meaning.data(), row.meaning.size()));
     }
 
-    void reckoning_data() { AddRows(kReckoning); }
+    void reckoning_data() { AddRowsFromFile("roz-reckonings.txt"); }
     void reckoning()
     {
         const QStringList f = Fields();
