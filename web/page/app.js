@@ -312,8 +312,16 @@ async function start()
     document.documentElement.dataset.ready = "true";
     showView();
 
-    if ("serviceWorker" in navigator)
+    if ("serviceWorker" in navigator) {
+        // A new build's worker takes over once it holds all of its files: the page then loads
+        // again, whole from the new build, rather than go on with the old one's.
+        const hadController = Boolean(navigator.serviceWorker.controller);
+        navigator.serviceWorker.addEventListener("controllerchange", () => {
+            if (hadController)
+                location.reload();
+        });
         navigator.serviceWorker.register("sw.js").catch(() => {});
+    }
 }
 
 start();
