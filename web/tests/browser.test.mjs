@@ -10,7 +10,7 @@ import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from "node:fs"
 import {createRequire} from "node:module";
 import os from "node:os";
 import path from "node:path";
-import {page as built, source} from "./module.mjs";
+import {loadCalendar, page as built, source} from "./module.mjs";
 
 const modules = process.env.DALVANE_NODE_MODULES || path.join(source, "build/web-tests/node_modules");
 const require = createRequire(path.join(modules, "noop.js"));
@@ -198,14 +198,15 @@ test("a new build replaces the old on the next visit, whole", async () => {
     const page = await open("#about");
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.close();
-    // The next build: the page's own files with one text changed, assembled as the build does.
+    // The next build of the same version: the page's own files with one text changed,
+    // assembled as the build does.
     const pageSource = path.join(scratch, "page-two");
     cpSync(path.join(source, "web/page"), pageSource, {recursive: true});
     const index = path.join(pageSource, "index.html");
     writeFileSync(index, readFileSync(index, "utf8").replace("Copyright (C)", "Build two. Copyright (C)"));
     const assembled = path.join(scratch, "site-two");
     execFileSync("cmake", [`-DOUT=${assembled}`, `-DPAGE=${pageSource}`, `-DWASM_DIR=${built}`,
-                           "-DVERSION=test", `-DICON=${path.join(source, "packaging/icons/dalvane.svg")}`,
+                           `-DVERSION=${(await loadCalendar()).version()}`, `-DICON=${path.join(source, "packaging/icons/dalvane.svg")}`,
                            "-DRSVG=rsvg-convert", "-P", path.join(source, "web/assemble.cmake")]);
     rmSync(served, {recursive: true});
     cpSync(assembled, served, {recursive: true});
