@@ -78,12 +78,16 @@ package:
 	@echo "Install it with: sudo apt-get install ./dalvane_2.0.2_$$(dpkg --print-architecture).deb"
 
 # The windows at 96, scaled 120 and true 120 dpi, into shots/; dalvane-cli fills the Family
-# Register they show.
+# Register they show. Then the page at a phone's and a desktop's width, into shots/web/.
 screenshots:
 	@$(INSTALL) screenshots
 	@$(MAKE) --no-print-directory $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) --target dalvane dalvane-cli
 	BUILD_DIR=$(RELEASE_BUILD) tools/screenshots.sh
+	tools/build-web
+	mkdir -p build/web-tests && cp web/package.json web/package-lock.json build/web-tests/
+	cd build/web-tests && npm ci --ignore-scripts --no-audit --no-fund
+	node web/tests/screenshots.mjs shots/web
 
 clean:
 	rm -rf $(BUILD)
