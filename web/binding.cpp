@@ -23,13 +23,19 @@ using emscripten::val;
 
 // The UT offset of a time zone at a moment, from the browser's own zone data (the page has no
 // other): Intl writes it as "GMT+05:30" (or "GMT+05:21:10" for a local mean time), read back
-// here into seconds.
+// here into seconds. A formatter is made once a zone: making one costs more than the sun.
 // clang-format off
 EM_JS(int, zone_offset_seconds, (const char *zone, double ut), {
-    const name = new Intl.DateTimeFormat("en-US", {timeZone: UTF8ToString(zone),
-                                                   timeZoneName: "longOffset"})
-        .formatToParts(new Date(ut * 1000)).find(part => part.type === "timeZoneName").value;
-    const m = /GMT([+-])([0-9][0-9]):([0-9][0-9])(?::([0-9][0-9]))?/.exec(name);
+    const name = UTF8ToString(zone);
+    const formats = Module.zoneFormats || (Module.zoneFormats = new Map());
+    let format = formats.get(name);
+    if (!format) {
+        format = new Intl.DateTimeFormat("en-US", {timeZone: name, timeZoneName: "longOffset"});
+        formats.set(name, format);
+    }
+    const offset = format.formatToParts(new Date(ut * 1000))
+        .find(part => part.type === "timeZoneName").value;
+    const m = /GMT([+-])([0-9][0-9]):([0-9][0-9])(?::([0-9][0-9]))?/.exec(offset);
     return m ? (m[1] === "-" ? -1 : 1) *
                    (Number(m[2]) * 3600 + Number(m[3]) * 60 + Number(m[4] || 0)) : 0;
 });

@@ -34,7 +34,7 @@ list(FILTER libnova_sources EXCLUDE REGEX "/misc\\.c$")
 add_library(nova STATIC ${libnova_sources})
 target_include_directories(nova PUBLIC ${LIBNOVA_SOURCE_DIR}/src)
 target_include_directories(nova PRIVATE ${CMAKE_BINARY_DIR}/libnova-config)
-target_compile_options(nova PRIVATE -Oz -w)
+target_compile_options(nova PRIVATE -w)
 
 set(LIBNOVA_LIBRARY nova CACHE STRING "libnova for WebAssembly, built here" FORCE)
 set(LIBNOVA_INCLUDE_DIR ${LIBNOVA_SOURCE_DIR}/src CACHE PATH "libnova's headers" FORCE)
