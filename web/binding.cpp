@@ -99,37 +99,6 @@ std::string ShortText(CalendarDate date)
     return text;
 }
 
-// UTF-8 from the page to the UTF-16 the date reading takes; a broken sequence reads as U+FFFD,
-// which no date holds.
-std::u16string Utf16(const std::string &text)
-{
-    std::u16string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char lead = text[i];
-        const int length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3 : 4;
-        char32_t code = length == 1 ? lead : lead & (0x3f >> (length - 1));
-        bool broken = length == 4 && lead >> 3 != 30;
-        for (int k = 1; k < length; ++k) {
-            const unsigned char next = i + k < text.size() ? text[i + k] : 0;
-            broken |= next >> 6 != 2;
-            code = code << 6 | (next & 0x3f);
-        }
-        if (broken) {
-            out += u'\uFFFD';
-            i += 1;
-            continue;
-        }
-        i += length;
-        if (code >= 0x10000) {
-            out += char16_t(0xD800 + ((code - 0x10000) >> 10));
-            out += char16_t(0xDC00 + ((code - 0x10000) & 0x3ff));
-        } else {
-            out += char16_t(code);
-        }
-    }
-    return out;
-}
-
 val Names(std::string_view (*nameIn)(int, Script), int n)
 {
     val names = val::object();
@@ -190,7 +159,7 @@ DateTextRules RulesOf(const val &question)
 {
     DateTextRules rules;
     if (question["separator"].isString())
-        rules.separator = Utf16(question["separator"].as<std::string>());
+        rules.separator = question["separator"].as<std::u16string>();
     return rules;
 }
 
@@ -220,13 +189,13 @@ val Calculate(val question)
     const DateTextRules rules = RulesOf(question);
     const Reckoning calendar = ReckoningOf(question["calendar"].as<std::string>());
     const bool beforeDawn = question["beforeDawn"].as<bool>();
-    const std::u16string yearText = Utf16(question["year"].as<std::string>());
+    const std::u16string yearText = question["year"].as<std::u16string>();
     std::string placeName, placeZone;
     const std::optional<PlaceRow> place = PlaceOf(question["place"], placeName, placeZone);
     const bool timed = place && question["hour"].isNumber();
 
     const std::optional<CalendarDate> entered =
-        ParseDateText(Utf16(question["date"].as<std::string>()), order, rules);
+        ParseDateText(question["date"].as<std::u16string>(), order, rules);
     std::optional<CalendarDate> rozDate;
     if (entered && !place)
         rozDate = BeforeDawnShift(*entered, beforeDawn);
