@@ -151,11 +151,15 @@ test("no serious or critical accessibility violation, light and dark", async () 
     }
 });
 
-test("after one visit the page opens and answers offline, and times its work", async () => {
+test("installable; after one visit the page opens and answers offline, and times its work",
+     async () => {
     const page = await open();
     await page.evaluate(async () => {
         await navigator.serviceWorker.ready;
     });
+    const devtools = await browser.newCDPSession(page);
+    const {installabilityErrors} = await devtools.send("Page.getInstallabilityErrors");
+    assert.deepEqual(installabilityErrors, []);
     await page.close();
     await stop(site.server);
     try {
