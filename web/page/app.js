@@ -189,7 +189,9 @@ function drawMonth()
         "Mah ", ...m.mahs.flatMap((name, i) => [i ? ", " : "", named(name, name === "Gatha days" ? "en" : names)]),
         `; YZ ${m.yz_years.join(", ")}; ${reckoningTitle($("reckoning").value)}`);
 
-    const grid = element("div", {class: "grid", role: "grid", "aria-label": $("month-title").textContent});
+    // In Persian the week runs from right to left, as Persian calendars print it.
+    const grid = element("div", {class: "grid", role: "grid", dir: names === "fa" ? "rtl" : null,
+                                 "aria-label": $("month-title").textContent});
     const head = element("div", {role: "row", class: "weekdays"});
     for (let i = 0; i < 7; ++i)
         head.append(element("div", {role: "columnheader"}, weekdayNames[(start + i) % 7]));

@@ -114,6 +114,13 @@ test("a month with its roz named in Persian, right to left", async () => {
     assert.equal(await name.getAttribute("dir"), "rtl");
     assert.match(await name.textContent(), /^[\u0600-\u06FF\u200C ]+$/);
     assert.equal(await name.evaluate(node => getComputedStyle(node).direction), "rtl");
+    // The week runs from the right: of two days in one week, the earlier stands to the right.
+    const pair = await page.locator("[role=gridcell][data-date]").evaluateAll(cells => {
+        const boxes = cells.map(cell => cell.getBoundingClientRect());
+        const i = boxes.findIndex((box, k) => boxes[k + 1] && boxes[k + 1].y === box.y);
+        return [boxes[i].x, boxes[i + 1].x];
+    });
+    assert.ok(pair[0] > pair[1], String(pair));
     assert.equal(await page.locator("[role=gridcell][data-date]").count() >= 28, true);
     await page.getByLabel("Names").selectOption("en");
     await page.close();
