@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -183,7 +184,9 @@ void frmFamily::createConnections()
     connect(cboSpan, &QComboBox::currentIndexChanged, this, &frmFamily::cboSpan_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmFamily::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmFamily::cmdPrint_Click);
-    connect(chkRemind, &QCheckBox::clicked, this, &frmFamily::chkRemind_Click);
+    // Toggled, not clicked: a screen reader's or voice control's toggle action changes the tick
+    // without a click, and the launcher must follow whatever changes it.
+    connect(chkRemind, &QCheckBox::toggled, this, &frmFamily::chkRemind_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -210,7 +213,7 @@ void frmFamily::Reload(qint64 select)
     grdPeople->resizeColumnsToContents();
     if (!m_entries.empty())
         grdPeople->selectRow(m_sortedPeople->mapFromSource(m_people->index(selectRow, 1)).row());
-    chkRemind->setChecked(RemindsAtLogin());
+    showRemindAtLogin();
     showUpcoming();
     showCommands();
 }
@@ -340,5 +343,12 @@ void frmFamily::chkRemind_Click(bool checked)
 {
     if (const std::optional<QString> problem = SetRemindAtLogin(checked))
         say(*problem);
+    showRemindAtLogin();
+}
+
+// The tick shows whether the launcher is there; showing it changes nothing.
+void frmFamily::showRemindAtLogin()
+{
+    const QSignalBlocker quiet(chkRemind);
     chkRemind->setChecked(RemindsAtLogin());
 }
