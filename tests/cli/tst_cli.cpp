@@ -323,6 +323,8 @@ void TestCli::familyRegister()
                "family add --kind birth --calendar fasli --order ymd --name Roshan 1971-02-01" +
                    first),
         "0||Added 2: Roshan\n");
+    QVERIFY(RunCli("C", "family upcoming --from 2027-01-01 --days 365" + first)
+                .contains(" Roz birthday 2027 "));
     QCOMPARE(RunCli("C", "family add --order ymd --name Roshan 1971-02-30" + first),
              "1|Please Enter a Valid date in the Format: yyyy-mm-dd\n|");
     QCOMPARE(RunCli("C", "family export " + document + first), "0||");
