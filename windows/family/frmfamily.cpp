@@ -4,6 +4,7 @@
 
 #include "answer/printout.h"
 #include "answer/question.h"
+#include "platform/buddy.h"
 #include "platform/desktop.h"
 #include "platform/dialogfont.h"
 #include "platform/files.h"
@@ -32,14 +33,6 @@ namespace {
 constexpr int kIdColumn = 0;
 constexpr int kEntryDateColumn = 3;
 constexpr int kObservanceDateColumn = 2;
-
-QLabel *Buddy(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(u'&'));
-    return label;
-}
 
 QPushButton *NewButton(const QString &text, const char *name, QWidget *parent)
 {
