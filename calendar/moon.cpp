@@ -3,6 +3,7 @@
 #include "calendar/moon.h"
 
 #include "calendar/deltat.h"
+#include "calendar/julianday.h"
 #include "calendar/vectorstate.h"
 
 #include <cmath>
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kSynodicMonth = 29.530589; // days from new moon to new moon, on average
 constexpr double kMeanElongationPerDay = 360.0 / kSynodicMonth;
 // ELP 2000-82 terms below this many radians are left out: the longitude stays within 3 arc
@@ -21,11 +21,6 @@ constexpr double kLunarTruncation = 1e-6;
 double JulianDayOf(UtSeconds moment)
 {
     return kUnixEpochJd + double(moment) / 86400.0;
-}
-
-UtSeconds ToMinute(double julianDay)
-{
-    return UtSeconds(std::llround((julianDay - kUnixEpochJd) * 1440.0)) * 60;
 }
 
 // How far the moon's apparent longitude is ahead of the sun's, [0, 360) degrees, at a moment
