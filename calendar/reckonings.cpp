@@ -139,7 +139,7 @@ std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
 
     // The days are a set: "4, 4, 10" keeps the 4th day once, as one event with one identity.
     std::vector<int> days = request.days;
-    std::ranges::sort(days);
+    std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());
     for (int n : days)
         add(ObservanceKind::Day, n, DateOfDayNumber(DayNumber(rozDate) + n - 1));
