@@ -215,3 +215,27 @@ Gah GahAt(UtSeconds moment, const SunDay &day, UtSeconds previousTransit, bool s
         return Gah::Uziran;
     return moment < day.transit + 12 * kHour ? Gah::Aiwisruthrem : Gah::Ushahin;
 }
+
+SunMoment SunMomentOf(UtSeconds moment, CalendarDate date, const SunDay &day, double latitude,
+                      double longitude, Reckoning calendar)
+{
+    SunMoment at{moment < day.rise, Gah::Havan};
+    // Before sunrise the night's solar midnight follows the noon of the day before; where that
+    // day has none (the edge of a polar night) twelve hours before this day's noon stands in.
+    UtSeconds previousTransit = day.transit - 86400;
+    if (at.beforeSunrise && date > CalendarDate::first()) {
+        const SunDay before = SunOn(date.previousDay(), latitude, longitude);
+        if (before.daylight == Daylight::RisesAndSets)
+            previousTransit = before.transit;
+    }
+    at.gah =
+        GahAt(moment, day, previousTransit, KeepsSecondHavan(ZoroastrianDayOf(date, calendar)));
+    return at;
+}
+
+std::string NoSunriseMessage(std::string_view place, std::string_view dateText, Daylight daylight)
+{
+    return "No sunrise at " + std::string(place) + " on " + std::string(dateText) +
+           ": the sun stays " + (daylight == Daylight::AlwaysUp ? "above" : "below") +
+           " the horizon all day";
+}
