@@ -3,6 +3,7 @@
 #include "answer/answer.h"
 
 #include "answer/writtenforms.h"
+#include "calendar/checks.h"
 #include "platform/addresses.h"
 #include "platform/regional.h"
 
@@ -120,11 +121,10 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
 {
     const SunDay day = SunOn(entered, place.latitude, place.longitude);
     if (day.daylight != Daylight::RisesAndSets) {
-        *problem =
-            QStringLiteral("No sunrise at %1 on %2: the sun stays %3 the horizon all day")
-                .arg(place.name, FormatDate(entered, QStringLiteral("dd-mmm-yyyy"), settings),
-                     day.daylight == Daylight::AlwaysUp ? QStringLiteral("above")
-                                                        : QStringLiteral("below"));
+        *problem = FromCore(NoSunriseMessage(
+            place.name.toStdString(),
+            FormatDate(entered, QStringLiteral("dd-mmm-yyyy"), settings).toStdString(),
+            day.daylight));
         return std::nullopt;
     }
     SunAnswer answer{place,
@@ -135,18 +135,10 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
                      false};
     if (!time)
         return answer;
-    const UtSeconds moment = UtOf(entered, *time, place.zone);
-    answer.beforeSunrise = moment < day.rise;
-    // Before sunrise the night's solar midnight follows the noon of the day before; where that
-    // day has none (the edge of a polar night) twelve hours before this day's noon stands in.
-    UtSeconds previousTransit = day.transit - 86400;
-    if (answer.beforeSunrise && entered > CalendarDate::first()) {
-        const SunDay before = SunOn(entered.previousDay(), place.latitude, place.longitude);
-        if (before.daylight == Daylight::RisesAndSets)
-            previousTransit = before.transit;
-    }
-    answer.gah =
-        GahAt(moment, day, previousTransit, KeepsSecondHavan(ZoroastrianDayOf(entered, calendar)));
+    const SunMoment at = SunMomentOf(UtOf(entered, *time, place.zone), entered, day, place.latitude,
+                                     place.longitude, calendar);
+    answer.beforeSunrise = at.beforeSunrise;
+    answer.gah = at.gah;
     return answer;
 }
 
@@ -310,7 +302,7 @@ QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 QString SameRozText(const std::optional<CalendarDate> &date, const RegionalSettings &settings)
 {
     return date ? FormatDate(*date, QStringLiteral("Long Date"), settings)
-                : QStringLiteral("Cannot be Calculated");
+                : FromCore(kCannotBeCalculated);
 }
 
 QString CalendarName(Reckoning calendar)
