@@ -4,6 +4,7 @@
 // The page's calendar: the core compiled to WebAssembly and handed to JavaScript as plain
 // objects, with the keys of dalvane-cli --json where the CLI has one. The page only lays these
 // out; every date, roz, name, sunrise and phase it shows is made here.
+#include "calendar/checks.h"
 #include "calendar/festivals.h"
 #include "calendar/moon.h"
 #include "calendar/names.h"
@@ -18,6 +19,7 @@
 #include <emscripten/emscripten.h>
 #include <optional>
 #include <string>
+#include <variant>
 
 using emscripten::val;
 
@@ -163,13 +165,6 @@ DateTextRules RulesOf(const val &question)
     return rules;
 }
 
-std::string FormatHint(DateOrderCode order)
-{
-    return order == kDayMonthYear   ? "dd-mm-yyyy"
-           : order == kMonthDayYear ? "mm-dd-yyyy"
-                                    : "yyyy-mm-dd";
-}
-
 val Problem(const char *field, const std::string &message)
 {
     val problem = val::object();
@@ -194,29 +189,22 @@ val Calculate(val question)
     const std::optional<PlaceRow> place = PlaceOf(question["place"], placeName, placeZone);
     const bool timed = place && question["hour"].isNumber();
 
-    const std::optional<CalendarDate> entered =
-        ParseDateText(question["date"].as<std::u16string>(), order, rules);
-    std::optional<CalendarDate> rozDate;
-    if (entered && !place)
-        rozDate = BeforeDawnShift(*entered, beforeDawn);
-    if (!entered || (!place && !rozDate))
-        return Problem("date", "Please Enter a Valid date in the Format: " + FormatHint(order));
-    if (!IsNumericText(yearText, rules))
-        return Problem("year", "Please Enter a Valid Year");
-    const double year = LeadingNumber(yearText, rules.zeroDigit);
-    if (year < 1 || year > 9999)
-        return Problem("year", "Please Enter a Year between 1 and 9999");
+    // The date comes case-folded, as the core's checks read it; JavaScript's lower case is the
+    // browser's folding.
+    const std::variant<TypedDates, TypedProblem> checked =
+        CheckTyped(question["date"].call<val>("toLowerCase").as<std::u16string>(), order,
+                   beforeDawn, place.has_value(), yearText, rules);
+    if (const auto *problem = std::get_if<TypedProblem>(&checked))
+        return Problem(problem->field == TypedProblem::Date ? "date" : "year", problem->message);
+    const CalendarDate entered = std::get<TypedDates>(checked).entered;
+    std::optional<CalendarDate> rozDate = std::get<TypedDates>(checked).rozDate;
 
     val answer = val::object();
-    bool beforeSunrise = false;
     if (place) {
         const std::string zone(place->zone);
-        const SunDay sun = SunOn(*entered, place->latitude, place->longitude);
+        const SunDay sun = SunOn(entered, place->latitude, place->longitude);
         if (sun.daylight != Daylight::RisesAndSets)
-            return Problem("date", "No sunrise at " + std::string(place->name) + " on " +
-                                       ShortText(*entered) + ": the sun stays " +
-                                       (sun.daylight == Daylight::AlwaysUp ? "above" : "below") +
-                                       " the horizon all day");
+            return Problem("date", NoSunriseMessage(place->name, ShortText(entered), sun.daylight));
         val where = val::object();
         where.set("name", std::string(place->name));
         where.set("latitude", place->latitude);
@@ -225,28 +213,21 @@ val Calculate(val question)
         answer.set("place", where);
         answer.set("sunrise", Clock(sun.rise, zone, true));
         answer.set("sunset", Clock(sun.set, zone, true));
+        bool beforeSunrise = false;
         if (timed) {
             const int minutes = question["hour"].as<int>() * 60 + question["minute"].as<int>();
-            const UtSeconds moment = UtOfLocal(*entered, minutes, zone);
-            beforeSunrise = moment < sun.rise;
-            UtSeconds previousTransit = sun.transit - 86400;
-            if (beforeSunrise && *entered > CalendarDate::first()) {
-                const SunDay before =
-                    SunOn(entered->previousDay(), place->latitude, place->longitude);
-                if (before.daylight == Daylight::RisesAndSets)
-                    previousTransit = before.transit;
-            }
-            const Gah gah = GahAt(moment, sun, previousTransit,
-                                  KeepsSecondHavan(ZoroastrianDayOf(*entered, calendar)));
+            const SunMoment at = SunMomentOf(UtOfLocal(entered, minutes, zone), entered, sun,
+                                             place->latitude, place->longitude, calendar);
+            beforeSunrise = at.beforeSunrise;
             char clock[8];
             std::snprintf(clock, sizeof clock, "%02d:%02d", minutes / 60, minutes % 60);
             answer.set("time", std::string(clock));
-            answer.set("gah", std::string(GahName(gah)));
+            answer.set("gah", std::string(GahName(at.gah)));
             answer.set("before_sunrise", beforeSunrise);
         }
-        rozDate = BeforeDawnShift(*entered, beforeDawn || beforeSunrise);
+        rozDate = BeforeDawnShift(entered, beforeDawn || beforeSunrise);
         if (!rozDate)
-            return Problem("date", "Please Enter a Valid date in the Format: " + FormatHint(order));
+            return Problem("date", InvalidDateMessage(order));
     }
 
     ZoroastrianDay day = ZoroastrianDayOf(*rozDate, calendar);
@@ -257,14 +238,14 @@ val Calculate(val question)
         SameRozDateIn(calendar, *rozDate, yearText, order, rules);
 
     answer.set("ok", true);
-    answer.set("entered", Iso(*entered));
-    answer.set("entered_text", ShortText(*entered));
+    answer.set("entered", Iso(entered));
+    answer.set("entered_text", ShortText(entered));
     answer.set("reckoning", Iso(*rozDate));
     answer.set("calendar", std::string(CalendarKey(calendar)));
     SetDay(answer, day);
     answer.set("year", question["year"]);
     answer.set("same_roz_date", same ? val(Iso(*same)) : val::null());
-    answer.set("same_roz_text", same ? val::undefined() : val(std::string("Cannot be Calculated")));
+    answer.set("same_roz_text", same ? val::undefined() : val(std::string(kCannotBeCalculated)));
     val reckonings = val::array();
     for (Reckoning other : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli}) {
         val entry = val::object();
@@ -378,7 +359,6 @@ val Month(val query)
     result.set("mahs", mahs);
     result.set("yz_years", years);
 
-#if DALVANE_WEB_MOON
     // The phases within the month's days at the zone.
     const int lastDay = CalendarDate::daysInMonth(year, month);
     const UtSeconds from = UtOfLocal(*first, 0, zone);
@@ -395,9 +375,6 @@ val Month(val query)
         phases.call<void>("push", entry);
     }
     result.set("moon", phases);
-#else
-    result.set("moon", val::array());
-#endif
     return result;
 }
 
@@ -424,9 +401,10 @@ std::string Version()
     return DALVANE_VERSION;
 }
 
-std::string DateFormatHint(int order)
+// "( In the Format dd-mm-yyyy )", the hint beside a date field.
+std::string DateHint(int order)
 {
-    return FormatHint(DateOrderCode(order));
+    return DateHintCaption(DateOrderCode(order));
 }
 
 } // namespace
@@ -438,6 +416,6 @@ EMSCRIPTEN_BINDINGS(dalvane)
     emscripten::function("places", &Places);
     emscripten::function("festivals", &FestivalList);
     emscripten::function("dateText", &DateText);
-    emscripten::function("dateFormatHint", &DateFormatHint);
+    emscripten::function("dateHint", &DateHint);
     emscripten::function("version", &Version);
 }

@@ -211,6 +211,8 @@ function drawMonth()
             box.append(element("span", {class: "feast"}, cell.festivals.join(", ")));
         if (cell.sunrise)
             box.append(element("span", {class: "sun"}, `${cell.sunrise}–${cell.sunset}`));
+        for (const phase of m.moon.filter(p => p.day === cell.day))
+            box.append(element("span", {class: "phase"}, `${phase.name} ${phase.time}`));
         row.append(box);
         if (++filled % 7 === 0) {
             grid.append(row);
@@ -282,7 +284,7 @@ async function start()
     window.dalvaneTimings = {};
     calendar = await Dalvane();
     fillPlaces();
-    const hint = `( In the Format ${calendar.dateFormatHint(regional.order)} )`;
+    const hint = calendar.dateHint(regional.order);
     $("date-hint").textContent = hint;
     $("schedule-date-hint").textContent = hint;
     for (const node of document.querySelectorAll(".version"))

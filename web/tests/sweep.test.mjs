@@ -92,3 +92,22 @@ test(`${count} random questions answered as dalvane-cli --json answers them (see
     await Promise.all([worker(), worker(), worker()]);
     assert.equal(compared, count);
 });
+
+test(`the moon's phases of 200 random months at random places, as dalvane-cli moon --json gives them (seed ${seed})`,
+     {skip: !cli && "no dalvane-cli built"}, async () => {
+    const calendar = await loadCalendar();
+    const places = calendar.places().map(p => p.name);
+    const random = generator(seed + 1);
+    for (let i = 0; i < 200; ++i) {
+        const year = 1970 + random(131), month = 1 + random(12);
+        const place = places[random(places.length)];
+        const args = ["moon", "--from", `${year}-${two(month)}`, "--months", "1", "--place", place,
+                      "--json"];
+        const native = JSON.parse((await run(cli, args)).stdout)
+            .map(p => `${p.phase} ${Number(p.date.slice(8))} ${p.time.slice(11, 16).replace(/^0/, "")}`);
+        const wasm = calendar.month({year, month, calendar: "shahenshahi", names: "en", place,
+                                     zone: "UTC", week_start: 1})
+            .moon.map(p => `${p.phase} ${p.day} ${p.time}`);
+        assert.deepEqual(wasm, native, args.join(" "));
+    }
+});
