@@ -7,7 +7,7 @@ RELEASE_BUILD := build/release
 BENCH_BUILD   := build/bench
 INSTALL       := tools/install-packages
 
-.PHONY: all run test web fuzz bench package screenshots clean
+.PHONY: all run test web web-bench fuzz bench package screenshots clean
 
 all: run
 
@@ -42,6 +42,16 @@ test:
 web:
 	@$(INSTALL) web
 	tools/build-web
+
+# One calculation's core calls natively and in WebAssembly side by side under node, and the
+# page's whole calculate() with its binding.
+web-bench: web
+	@$(INSTALL) run
+	@$(MAKE) --no-print-directory $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) --target dalvane_calendar
+	$(CXX) -std=c++20 -O2 -I. web/tests/speed.cpp $(RELEASE_BUILD)/calendar/libdalvane_calendar.a \
+	    -lnova -o $(RELEASE_BUILD)/web-speed
+	node web/tests/speed.mjs $(RELEASE_BUILD)/web-speed
 
 # A long fuzz run (FUZZ_SECONDS, an hour by default) from the committed corpus; the inputs that
 # reach code the corpus did not are merged into it, to be committed.

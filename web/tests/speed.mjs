@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One calculation's core calls (speed.cpp) built natively and in WebAssembly, side by side under
 // node, and the page's whole calculate() with its binding, in microseconds a calculation.
-//   node web/tests/speed.mjs NATIVE-SPEED-PROGRAM
+//   make web-bench, or node web/tests/speed.mjs NATIVE-BUILD-OF-speed.cpp
 import {execFileSync} from "node:child_process";
 import {readFileSync} from "node:fs";
 import path from "node:path";
