@@ -183,11 +183,13 @@ val Calculate(val question)
     const DateOrderCode order = DateOrderCode(question["order"].as<int>());
     const DateTextRules rules = RulesOf(question);
     const Reckoning calendar = ReckoningOf(question["calendar"].as<std::string>());
-    const bool beforeDawn = question["beforeDawn"].as<bool>();
+
     const std::u16string yearText = question["year"].as<std::u16string>();
     std::string placeName, placeZone;
     const std::optional<PlaceRow> place = PlaceOf(question["place"], placeName, placeZone);
     const bool timed = place && question["hour"].isNumber();
+    // With a time at a place the sun decides, and the before-dawn tick gives way to it.
+    const bool beforeDawn = !timed && question["beforeDawn"].as<bool>();
 
     // The date comes case-folded, as the core's checks read it; JavaScript's lower case is the
     // browser's folding.

@@ -299,6 +299,12 @@ async function start()
         calculate();
     });
     $("today").addEventListener("click", todaysRoz);
+    // With a time and a place the sun decides, and the tick gives way, as in the Schedule window.
+    const tickGivesWay = () => {
+        $("before-dawn").disabled = Boolean($("time").value && $("place").value);
+    };
+    $("time").addEventListener("input", tickGivesWay);
+    $("place").addEventListener("change", tickGivesWay);
     $("date-picker").addEventListener("change", event => {
         const [year, month, day] = event.target.value.split("-").map(Number);
         if (year)
