@@ -200,6 +200,8 @@ async function offlineVisit()
     const today = await offline.evaluate(() => window.dalvaneTimings.today);
     console.log(`# today's roz shown ${today.toFixed(1)} ms after opening from the cache; ` +
                 `a month redrawn in ${Math.max(...redraws).toFixed(2)} ms at most`);
+    assert.ok(today < 300, `today's roz after ${today} ms`);
+    assert.ok(Math.max(...redraws) < 16, `a month redrawn in ${Math.max(...redraws)} ms`);
     await offline.locator("#calendar").getByLabel("Place").selectOption("");
     await offline.getByLabel("Names", {exact: true}).selectOption("en");
     await offline.close();
