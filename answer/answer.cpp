@@ -43,14 +43,19 @@ bool NamedYearly(const Observance &entry, const Answer &answer)
     return entry.kind == ObservanceKind::Year && !answer.yearlyName.isEmpty();
 }
 
-// "year 2026", "day 4", or "roz birthday 2026".
+// "year 2026", "day 4", or "roz birthday 2026"; with the observances it stands for,
+// "year 2026 (month 12)".
 namespace {
 
 QString what(const Observance &entry, const Answer &answer)
 {
-    return (NamedYearly(entry, answer) ? answer.yearlyName.toLower()
-                                       : ObservanceKindName(entry.kind)) +
-           u' ' + QString::number(entry.n);
+    QString text = (NamedYearly(entry, answer) ? answer.yearlyName.toLower()
+                                               : ObservanceKindName(entry.kind)) +
+                   u' ' + QString::number(entry.n);
+    QStringList others;
+    for (const AlsoKept &other : entry.also)
+        others << ObservanceKindName(other.kind) + u' ' + QString::number(other.n);
+    return others.isEmpty() ? text : text + QStringLiteral(" (") + others.join(u", ") + u')';
 }
 
 // "year", or "roz-birthday": what an observance is, in its calendar identity.
@@ -349,8 +354,13 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
 
 QJsonObject ObservanceObject(const Observance &entry, const Answer &answer)
 {
-    QJsonObject item{
-        {"kind", ObservanceKindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
+    QJsonArray also;
+    for (const AlsoKept &other : entry.also)
+        also.append(QJsonObject{{"kind", ObservanceKindName(other.kind)}, {"n", other.n}});
+    QJsonObject item{{"kind", ObservanceKindName(entry.kind)},
+                     {"n", entry.n},
+                     {"date", IsoDate(entry.date)},
+                     {"also", also}};
     addDay(item, entry.day);
     const QString text = ObservanceNote(entry, answer.day);
     item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);

@@ -77,7 +77,8 @@ QString ScriptFamily(Script script);
 // The texts of one observance, as every listing of a schedule writes them; the names of another
 // script stand beside the English ("VAHISHTOIST (35) વહીસ્તોઈસ્ત").
 QString ObservanceKindName(ObservanceKind kind); // "year", "month" or "day"
-// "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance.
+// "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance;
+// "Year 2026 (month 12)" where it stands for another on its day.
 QString ObservanceLabel(const Observance &entry, const Answer &answer);
 QString RozText(const ZoroastrianDay &day, Script names = Script::English); // "VAHISHTOIST (35)"
 // "Farvardin", or "-" on a day of no mah
@@ -116,7 +117,8 @@ QString toText(const Answer &answer, const RegionalSettings &settings);
 QByteArray toJson(const Answer &answer);
 // A day's roz, name, mah, mah_name and yz_year, as every JSON answer gives them.
 QJsonObject DayObject(const ZoroastrianDay &day);
-// One observance as the JSON of a schedule lists it: kind, n, date, the roz and mah, the note.
+// One observance as the JSON of a schedule lists it: kind, n, date, the roz and mah, the note,
+// and `also`, the observances it stands for.
 QJsonObject ObservanceObject(const Observance &entry, const Answer &answer);
 // The built-in places, one a line, or as a JSON list of place objects.
 QString PlacesText();

@@ -194,7 +194,12 @@ QByteArray toJson(const Upcoming &upcoming)
         const auto &[entry, answer] = upcoming.entries[item.entry];
         const Observance &o = item.observance;
         const QString note = ObservanceNote(o, answer.day);
-        json.begin('{').key("date").value(o.date);
+        json.begin('{').key("also").begin('[');
+        for (const AlsoKept &other : o.also) {
+            json.begin('{').key("kind").value(ObservanceKindName(other.kind));
+            json.key("n").value(other.n).end('}');
+        }
+        json.end(']').key("date").value(o.date);
         json.key("event").value(EventKindName(entry.kind)).key("id").value(entry.id);
         json.key("kind").value(ObservanceKindName(o.kind)).key("mah");
         o.day.mah != 0 ? json.value(o.day.mah) : json.null();
