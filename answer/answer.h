@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/names.h"
+#include "calendar/observancetext.h"
 #include "calendar/reckonings.h"
 #include "platform/placetime.h"
 
@@ -11,7 +12,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <QVariant>
-#include <libical/ical.h>
 #include <optional>
 #include <span>
 #include <vector>
@@ -74,8 +74,9 @@ QString ScriptKeys(); // "english, gujarati or persian", for a usage line
 // its names are drawn so that they never depend on which fonts the system falls back to.
 QString ScriptFamily(Script script);
 
-// The texts of one observance, as every listing of a schedule writes them; the names of another
-// script stand beside the English ("VAHISHTOIST (35) વહીસ્તોઈસ્ત").
+// The texts of one observance, as every listing of a schedule writes them: calendar/'s own, in
+// the toolkit's strings. The names of another script stand beside the English ("VAHISHTOIST
+// (35) વહીસ્તોઈસ્ત").
 QString ObservanceKindName(ObservanceKind kind); // "year", "month" or "day"
 // "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance;
 // "Year 2026 (month 12)" where it stands for another on its day.
@@ -127,5 +128,8 @@ QByteArray PlacesJson();
 // which RFC 5545 asks of every event; a reminder, when asked for, that many days before.
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays);
 // The same events into a calendar file being made, beside other answers' events.
-void AddObservanceEvents(icalcomponent *calendar, const Answer &answer, const QDateTime &stamp,
+void AddObservanceEvents(std::vector<core::CalendarEvent> &events, const Answer &answer,
                          std::optional<int> remindDays);
+// A calendar file of the events, stamped with the time of writing.
+QByteArray CalendarFileBytes(const std::vector<core::CalendarEvent> &events,
+                             const QDateTime &stamp);

@@ -33,19 +33,7 @@ std::optional<CalendarDate> RozDateOf(const FamilyEntry &entry, std::optional<Su
 
 QString YearlyName(EventKind kind)
 {
-    switch (kind) {
-    case EventKind::Death:
-        return {};
-    case EventKind::Birth:
-        return QStringLiteral("Roz birthday");
-    case EventKind::Wedding:
-        return QStringLiteral("Roz anniversary");
-    case EventKind::Navjote:
-        return QStringLiteral("Navjote anniversary");
-    case EventKind::Other:
-        break;
-    }
-    return QStringLiteral("Yearly");
+    return FromCore(core::YearlyName(kind));
 }
 
 QString EventKindTitle(EventKind kind)
@@ -217,10 +205,10 @@ QByteArray toJson(const Upcoming &upcoming)
 QByteArray toICalendar(const Upcoming &upcoming, const QDateTime &stamp,
                        std::optional<int> remindDays)
 {
-    const CalendarFile calendar = NewCalendarFile();
+    std::vector<core::CalendarEvent> events;
     for (const auto &[entry, answer] : upcoming.entries)
-        AddObservanceEvents(calendar.get(), answer, stamp, remindDays);
-    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+        AddObservanceEvents(events, answer, remindDays);
+    return CalendarFileBytes(events, stamp);
 }
 
 QString ReminderSummary(const Upcoming &upcoming)

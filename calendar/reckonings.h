@@ -64,6 +64,17 @@ std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate rozDa
 const RozRow &RozRowOf(int roz);   // roz [1, 36]
 std::string_view MahName(int mah); // mah [1, 12]
 
+// Whose day a family keeps: a death's schedule has its days and months, every other kind only
+// the same roz and mah every year.
+enum class EventKind
+{
+    Death,
+    Birth,
+    Wedding,
+    Navjote,
+    Other,
+};
+
 enum class ObservanceKind
 {
     Year,
