@@ -3,6 +3,7 @@
 #include "answer/answer.h"
 
 #include "answer/writtenforms.h"
+#include "calendar/checks.h"
 #include "platform/regional.h"
 
 #include <QJsonArray>
@@ -258,7 +259,7 @@ QString ScheduleSummary(const Answer &answer, const RegionalSettings &settings)
 QString SameRozText(const std::optional<CalendarDate> &date, const RegionalSettings &settings)
 {
     return date ? FormatDate(*date, QStringLiteral("Long Date"), settings)
-                : QStringLiteral("Cannot be Calculated");
+                : FromCore(kCannotBeCalculated);
 }
 
 QString CalendarName(Reckoning calendar)

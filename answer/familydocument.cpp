@@ -4,6 +4,7 @@
 
 #include "answer/question.h"
 #include "answer/writtenforms.h"
+#include "platform/coretext.h"
 #include "platform/placetime.h"
 
 #include <QDate>
@@ -23,11 +24,6 @@ constexpr int kLongestName = 200;
 constexpr int kLongestNote = 1000;
 constexpr int kLastDay = 36500; // a hundred years of days
 constexpr int kMostMonths = 120;
-
-QJsonValue TextOrNull(const QString &text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-}
 
 // A JSON number that is a whole number in int's range.
 std::optional<int> WholeNumber(const QJsonValue &value)
@@ -221,10 +217,10 @@ QByteArray FamilyDocument(const std::vector<FamilyEntry> &entries)
             {"calendar", CalendarName(entry.calendar)},
             {"before_dawn", entry.beforeDawn},
             {"time", entry.time ? QJsonValue(entry.time->toString(u"HH:mm")) : QJsonValue()},
-            {"place", TextOrNull(entry.place)},
+            {"place", QJsonValue::fromVariant(TextOrNull(entry.place))},
             {"days", death ? QJsonValue(days) : QJsonValue()},
             {"months", death ? QJsonValue(entry.months) : QJsonValue()},
-            {"note", TextOrNull(entry.note)},
+            {"note", QJsonValue::fromVariant(TextOrNull(entry.note))},
         });
     }
     return QJsonDocument(

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer/question.h"
 
+#include "calendar/checks.h"
 #include "calendar/roz.h"
+#include "platform/coretext.h"
 #include "platform/regional.h"
 
 #include <QCoreApplication>
@@ -13,11 +15,6 @@ namespace {
 InputProblem DateProblem(InputProblem::Check check, const QString &message)
 {
     return {InputProblem::Date, message, check};
-}
-
-InputProblem YearProblem(InputProblem::Check check, const QString &message)
-{
-    return {InputProblem::Year, message, check};
 }
 
 } // namespace
@@ -35,34 +32,26 @@ QString PersonName(const QString &typed)
 std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
                                                   const RegionalSettings &settings)
 {
-    const std::optional<CalendarDate> entered =
-        ParseDate(question.dateText, question.order, settings);
-    // Without a place the before-dawn shift is settled with the date: the day before the first
-    // day of the calendar is refused as an invalid date rather than failing half-way through.
-    std::optional<CalendarDate> rozDate;
-    if (entered && !question.place)
-        rozDate = BeforeDawnShift(*entered, question.beforeDawn);
-    if (!entered || (!question.place && !rozDate))
-        return DateProblem(InputProblem::NotADate, InvalidDateMessage(question.order));
-    if (!IsNumeric(question.yearText, settings))
-        return YearProblem(InputProblem::YearNotANumber,
-                           QStringLiteral("Please Enter a Valid Year"));
-    const double year = Val(question.yearText, settings);
-    if (year < 1 || year > 9999)
-        return YearProblem(InputProblem::YearOutOfRange,
-                           QStringLiteral("Please Enter a Year between 1 and 9999"));
+    const std::variant<TypedDates, TypedProblem> typed =
+        CheckTyped(ToCore(question.dateText.toCaseFolded()), question.order, question.beforeDawn,
+                   question.place.has_value(), ToCore(question.yearText), settings.rules);
+    if (const auto *problem = std::get_if<TypedProblem>(&typed))
+        return InputProblem{InputProblem::Field(problem->field), FromCore(problem->message),
+                            InputProblem::Check(problem->check)};
+    const auto &[entered, rozDate, year] = std::get<TypedDates>(typed);
     if (!question.place)
-        return CheckedQuestion{*entered, *rozDate, year, std::nullopt};
+        return CheckedQuestion{entered, *rozDate, year, std::nullopt};
 
     QString problem;
-    std::optional<SunAnswer> sun = SunAnswerFor(*question.place, *entered, question.time,
+    std::optional<SunAnswer> sun = SunAnswerFor(*question.place, entered, question.time,
                                                 question.calendar, settings, &problem);
     if (!sun)
         return DateProblem(InputProblem::NoSunrise, problem);
-    rozDate = BeforeDawnShift(*entered, question.beforeDawn || sun->beforeSunrise);
-    if (!rozDate)
-        return DateProblem(InputProblem::NotADate, InvalidDateMessage(question.order));
-    return CheckedQuestion{*entered, *rozDate, year, std::move(sun)};
+    const std::optional<CalendarDate> shifted =
+        BeforeDawnShift(entered, question.beforeDawn || sun->beforeSunrise);
+    if (!shifted)
+        return DateProblem(InputProblem::NotADate, FromCore(InvalidDateMessage(question.order)));
+    return CheckedQuestion{entered, *shifted, year, std::move(sun)};
 }
 
 std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings)
@@ -84,11 +73,6 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
     return answer;
 }
 
-QString InvalidDateMessage(DateOrderCode order)
-{
-    return QStringLiteral("Please Enter a Valid date in the Format: ") + DateFormatHint(order);
-}
-
 // The Schedule window's and the Family window's texts, which a translation of those windows
 // translates in one place.
 QString InvalidTimeMessage()
@@ -100,11 +84,6 @@ QString InvalidDaysMessage()
 {
     return QCoreApplication::translate(
         "Schedule", "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
-}
-
-QString DateHintCaption(DateOrderCode order)
-{
-    return QStringLiteral("( In the Format %1 )").arg(DateFormatHint(order));
 }
 
 QString BeforeDawnCaption()

@@ -5,6 +5,7 @@
 // What a user types, checked once for every front end: the calculator window, the Schedule
 // window and the command line read a date, a year and a list alike and say the same words.
 #include "answer/answer.h"
+#include "calendar/checks.h"
 
 #include <QString>
 #include <optional>
@@ -66,14 +67,10 @@ std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
 // The checks, then Calculate and, for a schedule, MakeSchedule.
 std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalSettings &settings);
 
-// "Please Enter a Valid date in the Format: dd-mm-yyyy", in the date order typed.
-QString InvalidDateMessage(DateOrderCode order);
 // "Please Enter the Time as HH:MM, such as 07:30", for a time of the event that does not read.
 QString InvalidTimeMessage();
 // "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30", for a schedule's days.
 QString InvalidDaysMessage();
-// "( In the Format dd-mm-yyyy )", the hint beside a date field.
-QString DateHintCaption(DateOrderCode order);
 // "&Between midnight and 6 AM (the roz of the day before)", the before-dawn tick beside a
 // schedule's date, with its access key.
 QString BeforeDawnCaption();

@@ -8,13 +8,15 @@ namespace {
 
 // As the Bombay Samachar, the Gujarati Parsi daily, prints the Shahenshahi, Kadmi and Fasli roz
 // and mah in its almanac column ("આજનું પંચાંગ", 2022 to 2024); the few days not seen there
-// follow its spelling of their parts, as દએપમેહેર follows દએપઆદર and મેહેર. Avardad-sal-gah
-// is written with blanks, as Gujarati has no hyphen of its own.
+// follow its spelling of their parts, as દએપમેહેર follows દએપઆદર and મેહેર. Bahman is બહમન, as
+// the Parsi press writes its roz and its mah ("બહમન રોજ", "બહમન ઉશ્તાની"), and Ashish-vangh ends
+// in ઘ, the "gh" of its English name. Avardad-sal-gah is written with blanks, as Gujarati has no
+// hyphen of its own.
 constexpr std::string_view kGujarati[36] = {
-    "હોરમજદ",  "બેહમન",    "અર્દીબહેશ્ત",  "શહેરેવર",          "સ્પેન્દાર્મદ", "ખોરદાદ", "અમરદાદ", "દએપઆદર",
+    "હોરમજદ",  "બહમન",    "અર્દીબહેશ્ત",  "શહેરેવર",          "સ્પેન્દાર્મદ", "ખોરદાદ", "અમરદાદ", "દએપઆદર",
     "આદર",     "આવાં",     "ખોરશેદ",     "મોહોર",          "તીર",      "ગોશ",    "દએપમેહેર", "મેહેર",
     "સરોશ",    "રશ્ને",     "ફરવરદીન",   "બહેરામ",          "રામ",      "ગોવાદ",  "દએપદીન", "દીન",
-    "અશીશવંધ",  "આસતાદ",   "આસમાન",     "જમીઆદ",          "મારેસ્પંદ",   "અનેરાન",  "અહુનવદ",  "ઉસ્તવદ",
+    "અશીશવંઘ",  "આસતાદ",   "આસમાન",     "જમીઆદ",          "મારેસ્પંદ",   "અનેરાન",  "અહુનવદ",  "ઉસ્તવદ",
     "સ્પેન્તોમદ", "વોહુક્ષથ્ર", "વહીસ્તોઈસ્ત", "અવરદાદ સાલ ગાહ",
 };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/sun.h"
 
+#include "calendar/julianday.h"
 #include "calendar/vectorstate.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kJ2000 = 2451545.0;
 constexpr UtSeconds kHour = 3600;
 constexpr double kRadian = 3.14159265358979323846 / 180.0;
@@ -33,11 +33,6 @@ double JulianDayOf(CalendarDate date)
     using namespace std::chrono;
     const sys_days day = year(date.year()) / date.month() / date.day();
     return kUnixEpochJd + double(day.time_since_epoch().count());
-}
-
-UtSeconds ToMinute(double julianDay)
-{
-    return UtSeconds(std::llround((julianDay - kUnixEpochJd) * 1440.0)) * 60;
 }
 
 // The sun's apparent place and the equation of the equinoxes at one instant of dynamical

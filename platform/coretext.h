@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <string_view>
 
 // The calendar core keeps its names and meanings as UTF-8 (the English ones plain ASCII) and
@@ -15,4 +16,11 @@ inline QString FromCore(std::string_view text)
 inline std::u16string_view ToCore(const QString &text)
 {
     return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<size_t>(text.size())};
+}
+
+// An empty text stored or written as null: the register and its document keep no empty place
+// or note.
+inline QVariant TextOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/familyregister.h"
 
+#include "platform/coretext.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -63,11 +65,6 @@ const QString kInsert = QStringLiteral(
 const QString kUpdate = QStringLiteral(
     "UPDATE family SET (person, kind, date, calendar, before_dawn, days, months, time, place, "
     "note) = (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) WHERE id = ?");
-
-QVariant TextOrNull(const QString &text)
-{
-    return text.isEmpty() ? QVariant() : QVariant(text);
-}
 
 QString CalendarWord(Reckoning calendar)
 {

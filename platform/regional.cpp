@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/regional.h"
 
+#include "calendar/checks.h"
 #include "platform/coretext.h"
 
 namespace {
@@ -131,7 +132,7 @@ QString FormatDate(CalendarDate date, const QString &pattern, const RegionalSett
     // The numeric patterns in the three orders: "-" stands for itself, "/" for the regional
     // separator.
     for (const DateOrderCode order : {kDayMonthYear, kMonthDayYear, kYearMonthDay}) {
-        const QString hint = DateFormatHint(order);
+        const QString hint = FromCore(DateFormatHint(order));
         const QString separator = pattern == hint                  ? QStringLiteral("-")
                                   : pattern == TodayPattern(order) ? settings.dateSeparator
                                                                    : QString();
@@ -176,16 +177,7 @@ DateOrderCode DetectDateOrder(const RegionalSettings &settings)
     return kYearMonthDay;
 }
 
-QString DateFormatHint(DateOrderCode order)
-{
-    if (order == kDayMonthYear)
-        return QStringLiteral("dd-mm-yyyy");
-    if (order == kMonthDayYear)
-        return QStringLiteral("mm-dd-yyyy");
-    return QStringLiteral("yyyy-mm-dd");
-}
-
 QString TodayPattern(DateOrderCode order)
 {
-    return DateFormatHint(order).replace(u'-', u'/');
+    return FromCore(DateFormatHint(order)).replace(u'-', u'/');
 }

@@ -52,7 +52,6 @@ double Val(const QString &text, const RegionalSettings &settings);
 // comes first: "22" gives day-month-year, "11" month-day-year, anything else year-month-day.
 DateOrderCode DetectDateOrder(const RegionalSettings &settings);
 
-// The pattern a date is typed in, in a date order, as the typing hint names it ("dd-mm-yyyy",
-// "mm-dd-yyyy" or "yyyy-mm-dd"), and the same with the regional separator ("dd/mm/yyyy", ...).
-QString DateFormatHint(DateOrderCode order);
+// The pattern a date is typed in, as the typing hint names it (DateFormatHint), with the
+// regional separator ("dd/mm/yyyy", "mm/dd/yyyy" or "yyyy/mm/dd").
 QString TodayPattern(DateOrderCode order);

@@ -184,7 +184,7 @@ void TestCli::runs_data()
          "'The "
          "pure in Heart shall see "
          "God'.\",\"name\":\"BEHMAN\",\"names\":{\"en\":\"BEHMAN\",\"fa\":\"ب"
-         "همن\",\"gu\":\"બેહમન\"},\"place\":{"
+         "همن\",\"gu\":\"બહમન\"},\"place\":{"
          "\"latitude\":51.51,\"longitude\":-0.13,\"name\":\"London\",\"zone\":\"Europe/London\"},"
          "\"reckoning\":\"2025-12-14\",\"roz\":2,\"same_roz_date\":\"2026-12-14\",\"sunrise\":"
          "\"08:00\",\"sunset\":\"15:52\",\"time\":\"07:30\",\"year\":\"2026\",\"yz_year\":1395}\n"},
@@ -353,6 +353,8 @@ void TestCli::familyRegister()
                "family add --kind birth --calendar fasli --order ymd --name Roshan 1971-02-01" +
                    first),
         "0||Added 2: Roshan\n");
+    QVERIFY(RunCli("C", "family upcoming --from 2027-01-01 --days 365" + first)
+                .contains(" Roz birthday 2027 "));
     QCOMPARE(RunCli("C", "family add --order ymd --name Roshan 1971-02-30" + first),
              "1|Please Enter a Valid date in the Format: yyyy-mm-dd\n|");
     QCOMPARE(RunCli("C", "family export " + document + first), "0||");

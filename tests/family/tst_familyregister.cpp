@@ -306,8 +306,8 @@ note too long | {"note": "NOTE1001"} | entry 1: the note is longer than 1000 cha
         QCOMPARE(Problem(ReadFamilyDocument(document)), fields[1]);
     }
 
-    // The launcher in the XDG autostart folder as the desktop's own validator reads it, made and
-    // taken away again.
+    // The launcher in the XDG autostart folder as the desktop's own validator reads it, running
+    // the reminders, made and taken away again.
     void remindsAtLogin()
     {
         qputenv("XDG_CONFIG_HOME", file("login").toUtf8());
@@ -318,6 +318,9 @@ note too long | {"note": "NOTE1001"} | entry 1: the note is longer than 1000 cha
         validate.start("desktop-file-validate", {AutostartPath()});
         QVERIFY2(validate.waitForFinished(), "apt-get install desktop-file-utils");
         QCOMPARE(validate.readAll() + QByteArray::number(validate.exitCode()), "0");
+        QFile launcher(AutostartPath());
+        QVERIFY(launcher.open(QIODevice::ReadOnly) &&
+                launcher.readAll().contains("\nExec=dalvane-cli family remind\n"));
         QVERIFY(!SetRemindAtLogin(false) && !RemindsAtLogin() && !SetRemindAtLogin(false));
     }
 

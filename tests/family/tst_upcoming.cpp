@@ -66,7 +66,9 @@ private slots:
                 "a birth on Avardad-sal-gah | birth | 2024-03-20 | fasli | 0 |  | 4 | 12 | "
                 "2025-01-01 | 1500\n"
                 "a wedding long ago | wedding | 1961-01-05 | shahenshahi | 0 |  | 4 | 12 | "
-                "2026-01-01 | 365");
+                "2026-01-01 | 365\n"
+                "due on the span's first day | death | 2026-11-20 | shahenshahi | 0 |  | 4 | 0 | "
+                "2026-11-23 | 1");
     }
 
     void asTheSchedule()

@@ -109,12 +109,13 @@ void TestNames::mahAsItsRoz()
     QCOMPARE(namesakes, fields[1] == u"0" ? 11 : 10);
 }
 
-// Gujarati: the Bombay Samachar's almanac column, 2023 and 2024. Persian: the Persian
-// Wikipedia's list of the days of the month and the Unicode CLDR month names.
+// Gujarati: the Bombay Samachar's almanac column, 2023 and 2024, and the Parsi Times's Bahman.
+// Persian: the Persian Wikipedia's list of the days of the month and the Unicode CLDR month names.
 void TestNames::printed_data()
 {
     AddRows("Gujarati roz 8 | Gujarati | roz | 8 | દએપઆદર\n"
-            "Gujarati roz 25 | Gujarati | roz | 25 | અશીશવંધ\n"
+            "Gujarati roz 25 | Gujarati | roz | 25 | અશીશવંઘ\n"
+            "Gujarati roz 2, the Parsi Times | Gujarati | roz | 2 | બહમન\n"
             "Gujarati mah 2 | Gujarati | mah | 2 | અર્દીબહેશ્ત\n"
             "Gujarati mah 10 | Gujarati | mah | 10 | દએ\n"
             "Gujarati mah 12 | Gujarati | mah | 12 | સ્પેન્દાર્મદ\n"

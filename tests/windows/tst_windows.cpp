@@ -4,6 +4,7 @@
 #include "answer/skyanswer.h"
 #include "calendar/roz.h"
 #include "platform/coretext.h"
+#include "platform/desktop.h"
 #include "platform/placetime.h"
 #include "testsupport.h"
 #include "windows/about/frmabout.h"
@@ -22,6 +23,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -498,12 +502,13 @@ private slots:
     // The register from the menu, on a file of its own: Add keeps nothing while the dialog's
     // input does not read, then the People table shows the entry and Coming up its
     // observances in the year from today, which the calendar file holds as the command line
-    // writes them; Remove asks first.
+    // writes them; Remove asks first; the login tick writes or removes the launcher however it
+    // is changed.
     void familyWindow()
     {
         Window w("en_GB");
         w.services.savePath = w.scratch.filePath("coming.ics");
-        QStringList said, people, coming;
+        QStringList said, people, coming, login;
         w.services.onModal = [&] {
             if (auto *dialog = qobject_cast<FamilyEntryDialog *>(w.services.modal.last())) {
                 said << Unnamed(dialog);
@@ -524,8 +529,27 @@ private slots:
             w.services.confirm = false;
             family->cmdRemove->click();
             people << TableRows(family->grdPeople);
+            // The tick through assistive technology, which toggles it without a click: on and
+            // off, then on where the autostart folder cannot be made, which puts it back.
+            QAccessibleActionInterface *tick =
+                QAccessible::queryAccessibleInterface(family->chkRemind)->actionInterface();
+            QFile blocker(QFileInfo(AutostartPath()).absolutePath());
+            for (const bool blocked : {false, false, true}) {
+                if (blocked)
+                    QVERIFY(QDir(blocker.fileName()).removeRecursively() &&
+                            blocker.open(QIODevice::WriteOnly));
+                tick->doAction(QAccessibleActionInterface::toggleAction());
+                login << QStringLiteral("%1%2")
+                             .arg(family->chkRemind->isChecked())
+                             .arg(RemindsAtLogin());
+            }
+            login << family->lblProblem->text().section(u':', 0, 0);
+            blocker.remove();
         };
         w->mnuFamily->trigger();
+        QCOMPARE(login, QStringList({"11", "00", "00",
+                                     "cannot make the folder of " +
+                                         QDir::toNativeSeparators(AutostartPath())}));
         QCOMPARE(said,
                  QStringList({"Please Enter a Valid date in the Format: dd-mm-yyyy|0", "|1"}));
         const QString row =

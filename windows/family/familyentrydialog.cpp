@@ -5,6 +5,8 @@
 #include "answer/family.h"
 #include "answer/familydocument.h"
 #include "answer/question.h"
+#include "platform/buddy.h"
+#include "platform/coretext.h"
 #include "platform/dialogfont.h"
 #include "platform/placechoice.h"
 #include "platform/placetime.h"
@@ -24,16 +26,6 @@ namespace {
 
 constexpr EventKind kKinds[] = {EventKind::Death, EventKind::Birth, EventKind::Wedding,
                                 EventKind::Navjote, EventKind::Other};
-
-// A label with its field as buddy: the access key moves there and the field is spoken by the
-// label's own words.
-QLabel *Buddy(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(u'&'));
-    return label;
-}
 
 } // namespace
 
@@ -67,7 +59,7 @@ void FamilyEntryDialog::createFields(const QByteArray &systemZoneId)
         cboKind->addItem(EventKindTitle(kind), int(kind));
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
-    lblFormat = new QLabel(DateHintCaption(m_order), this);
+    lblFormat = new QLabel(FromCore(DateHintCaption(m_order)), this);
     chkBeforeDawn = new QCheckBox(BeforeDawnCaption(), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
     txtTime = new QLineEdit(this);
@@ -133,7 +125,7 @@ void FamilyEntryDialog::showEntry()
     cboKind->setCurrentIndex(cboKind->findData(int(m_entry.kind)));
     txtDate->setText(m_entry.id == 0
                          ? QString()
-                         : FormatDate(m_entry.date, DateFormatHint(m_order), m_settings));
+                         : FormatDate(m_entry.date, FromCore(DateFormatHint(m_order)), m_settings));
     chkBeforeDawn->setChecked(m_entry.beforeDawn);
     txtTime->setText(m_entry.time ? m_entry.time->toString(QStringLiteral("HH:mm")) : QString());
     ChoosePlace(cboPlace, m_entry.place);

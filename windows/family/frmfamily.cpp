@@ -4,6 +4,7 @@
 
 #include "answer/printout.h"
 #include "answer/question.h"
+#include "platform/buddy.h"
 #include "platform/desktop.h"
 #include "platform/dialogfont.h"
 #include "platform/files.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -31,14 +33,6 @@ namespace {
 constexpr int kIdColumn = 0;
 constexpr int kEntryDateColumn = 3;
 constexpr int kObservanceDateColumn = 2;
-
-QLabel *Buddy(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(u'&'));
-    return label;
-}
 
 QPushButton *NewButton(const QString &text, const char *name, QWidget *parent)
 {
@@ -183,7 +177,9 @@ void frmFamily::createConnections()
     connect(cboSpan, &QComboBox::currentIndexChanged, this, &frmFamily::cboSpan_Change);
     connect(cmdSave, &QPushButton::clicked, this, &frmFamily::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmFamily::cmdPrint_Click);
-    connect(chkRemind, &QCheckBox::clicked, this, &frmFamily::chkRemind_Click);
+    // Toggled, not clicked: a screen reader's or voice control's toggle action changes the tick
+    // without a click, and the launcher must follow whatever changes it.
+    connect(chkRemind, &QCheckBox::toggled, this, &frmFamily::chkRemind_Click);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -210,7 +206,7 @@ void frmFamily::Reload(qint64 select)
     grdPeople->resizeColumnsToContents();
     if (!m_entries.empty())
         grdPeople->selectRow(m_sortedPeople->mapFromSource(m_people->index(selectRow, 1)).row());
-    chkRemind->setChecked(RemindsAtLogin());
+    showRemindAtLogin();
     showUpcoming();
     showCommands();
 }
@@ -340,5 +336,12 @@ void frmFamily::chkRemind_Click(bool checked)
 {
     if (const std::optional<QString> problem = SetRemindAtLogin(checked))
         say(*problem);
+    showRemindAtLogin();
+}
+
+// The tick shows whether the launcher is there; showing it changes nothing.
+void frmFamily::showRemindAtLogin()
+{
+    const QSignalBlocker quiet(chkRemind);
     chkRemind->setChecked(RemindsAtLogin());
 }

@@ -68,6 +68,7 @@ private:
     void createConnections();
     QTableView *newTable(const char *name, QSortFilterProxyModel *sorted);
     void showUpcoming();
+    void showRemindAtLogin();
     void showCommands();
     void say(const QString &problem);
     std::optional<FamilyEntry> selectedEntry() const;

@@ -374,8 +374,8 @@ void frmDalvane::Form_Initialize()
     EllReg::DateOrder = DetectDateOrder(m_settings);
     // The sample is 1 February 1971 written as the hint says, whatever the regional separator.
     constexpr CalendarDate sample = *CalendarDate::fromYmd(1971, 2, 1);
-    setCaption(Label2, DateHintCaption(EllReg::DateOrder));
-    Text1->setText(FormatDate(sample, DateFormatHint(EllReg::DateOrder), m_settings));
+    setCaption(Label2, FromCore(DateHintCaption(EllReg::DateOrder)));
+    Text1->setText(FormatDate(sample, FromCore(DateFormatHint(EllReg::DateOrder)), m_settings));
 }
 
 void frmDalvane::CalculateRoz()

@@ -5,6 +5,8 @@
 #include "answer/familydocument.h"
 #include "answer/printout.h"
 #include "answer/question.h"
+#include "platform/buddy.h"
+#include "platform/coretext.h"
 #include "platform/dialogfont.h"
 #include "platform/files.h"
 #include "platform/placechoice.h"
@@ -29,16 +31,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A label with its field as buddy: the access key moves there and the field is spoken by the
-// label's own words.
-QLabel *Buddy(const QString &caption, QWidget *field)
-{
-    auto *label = new QLabel(caption);
-    label->setBuddy(field);
-    field->setAccessibleName(QString(caption).remove(u'&'));
-    return label;
-}
 
 // A file name from the person's name, without the characters no file system takes.
 QString FileNameFrom(const QString &text)
@@ -79,7 +71,7 @@ void frmSchedule::createFields()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtDate = new QLineEdit(this);
     txtDate->setObjectName(QStringLiteral("txtDate"));
-    lblFormat = new QLabel(DateHintCaption(m_order));
+    lblFormat = new QLabel(FromCore(DateHintCaption(m_order)));
     chkBeforeDawn = new QCheckBox(BeforeDawnCaption(), this);
     chkBeforeDawn->setObjectName(QStringLiteral("chkBeforeDawn"));
     chkBeforeDawn->setAccessibleName(chkBeforeDawn->text().remove(u'&'));
@@ -226,7 +218,7 @@ void frmSchedule::SetDate(CalendarDate date, bool beforeDawn)
 {
     const QSignalBlocker quiet(chkBeforeDawn);
     chkBeforeDawn->setChecked(beforeDawn);
-    txtDate->setText(FormatDate(date, DateFormatHint(m_order), m_settings));
+    txtDate->setText(FormatDate(date, FromCore(DateFormatHint(m_order)), m_settings));
     Input_Change();
 }
 
