@@ -56,7 +56,9 @@ struct ScheduleOwner
     ZoroastrianDay day;     // the roz date's own
     std::string person;     // empty when no name was given
     std::string yearlyName; // "Roz birthday"; empty for a death's schedule
-    std::string sunPlace;   // where sunrise moved the date back; empty for the before-dawn tick
+    // The place of the event where one was given, whose sunrise a date moved back is said to
+    // come before; empty without a place.
+    std::string sunPlace;
 };
 
 // One all-day event per observance, named after the person and the roz, with a reminder
