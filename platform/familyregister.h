@@ -2,24 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendar/reckonings.h"
 #include "calendar/calendardate.h"
+#include "calendar/reckonings.h"
 
 #include <QString>
 #include <QTime>
 #include <optional>
 #include <variant>
 #include <vector>
-
-// Whose day a family keeps.
-enum class EventKind
-{
-    Death,
-    Birth,
-    Wedding,
-    Navjote,
-    Other,
-};
 
 QString EventKindName(EventKind kind); // "death", "birth", "wedding", "navjote" or "other"
 std::optional<EventKind> EventKindNamed(const QString &name);
