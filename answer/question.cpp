@@ -21,12 +21,7 @@ InputProblem DateProblem(InputProblem::Check check, const QString &message)
 
 QString PersonName(const QString &typed)
 {
-    // A control character would cut the name short in the calendar file, or break a line.
-    QString name;
-    for (QChar c : typed)
-        if (c.isSpace() || c.category() != QChar::Other_Control)
-            name += c;
-    return name.simplified();
+    return FromCore(PersonNameOf(typed.toStdString()));
 }
 
 std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
@@ -82,8 +77,7 @@ QString InvalidTimeMessage()
 
 QString InvalidDaysMessage()
 {
-    return QCoreApplication::translate(
-        "Schedule", "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
+    return QCoreApplication::translate("Schedule", kInvalidDaysMessage.data());
 }
 
 QString BeforeDawnCaption()
@@ -105,17 +99,7 @@ QString UnwritableFileMessage(const QString &what, const QString &path, const QS
 
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)
 {
-    std::vector<int> numbers;
-    if (text.trimmed().isEmpty())
-        return numbers;
-    for (const QString &item : text.split(u',')) {
-        bool ok = false;
-        const int number = item.trimmed().toInt(&ok);
-        if (!ok || number < low || number > high)
-            return std::nullopt;
-        numbers.push_back(number);
-    }
-    return numbers;
+    return ReadNumberList(ToCore(text), low, high);
 }
 
 std::optional<qint64> ReadId(const QString &text)

@@ -8,11 +8,13 @@
 #include "calendar/festivals.h"
 #include "calendar/moon.h"
 #include "calendar/names.h"
+#include "calendar/observancetext.h"
 #include "calendar/places.h"
 #include "calendar/reckonings.h"
 #include "calendar/roz.h"
 #include "calendar/sun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <emscripten/bind.h>
@@ -259,6 +261,74 @@ val Calculate(val question)
     return answer;
 }
 
+// A death's observances as the Schedule window lists them, and the calendar file of them that
+// dalvane-cli schedule --ics writes. `question`: date, order, separator, beforeDawn, calendar,
+// names ("en", "gu", "fa"), name, from (the first year, typed), years, months, days (typed, "4,
+// 10, 30"), remind (days, or none) and stamp (the time of writing, seconds since 1970).
+val Schedule(val question)
+{
+    const DateOrderCode order = DateOrderCode(question["order"].as<int>());
+    const DateTextRules rules = RulesOf(question);
+    const Reckoning calendar = ReckoningOf(question["calendar"].as<std::string>());
+    const std::u16string fromText = question["from"].as<std::u16string>();
+    const std::variant<TypedDates, TypedProblem> checked =
+        CheckTyped(question["date"].call<val>("toLowerCase").as<std::u16string>(), order,
+                   question["beforeDawn"].as<bool>(), false, fromText, rules);
+    if (const auto *problem = std::get_if<TypedProblem>(&checked))
+        return Problem(problem->field == TypedProblem::Date ? "date" : "from", problem->message);
+    const TypedDates &typed = std::get<TypedDates>(checked);
+    const std::optional<std::vector<int>> days =
+        ReadNumberList(question["days"].as<std::u16string>(), 1, 36500);
+    if (!days)
+        return Problem("days", std::string(kInvalidDaysMessage));
+
+    const CalendarDate rozDate = *typed.rozDate;
+    ZoroastrianDay day = ZoroastrianDayOf(rozDate, calendar);
+    if (calendar == Reckoning::Shahenshahi)
+        day.roz = ReckonRoz(rozDate, order);
+    // The counts come from fields that keep them in range, as the window's spin boxes do.
+    ScheduleRequest request;
+    request.years =
+        TargetYears(int(typed.year), std::clamp(question["years"].as<int>(), 1, 1000), rules);
+    request.months = std::clamp(question["months"].as<int>(), 0, 120);
+    request.days = *days;
+    const std::vector<Observance> observances = MakeSchedule(rozDate, calendar, request);
+    const core::ScheduleOwner owner{typed.entered,
+                                    rozDate,
+                                    calendar,
+                                    day,
+                                    PersonNameOf(question["name"].as<std::string>()),
+                                    std::string(),
+                                    std::string()};
+    const Script script = ScriptOf(question["names"].as<std::string>());
+
+    val answer = val::object();
+    answer.set("ok", true);
+    answer.set("heading", ShortText(typed.entered) + ": " + core::RozText(day, script) + ", " +
+                              core::ReckoningLine(day, calendar, script));
+    answer.set("meaning", std::string(RozRowOf(day.roz).meaning));
+    answer.set("person", owner.person);
+    val rows = val::array();
+    for (const Observance &entry : observances) {
+        val row = val::object();
+        row.set("label", core::ObservanceLabel(entry, owner.yearlyName));
+        row.set("date", Iso(entry.date));
+        row.set("roz", core::RozText(entry.day, script));
+        row.set("mah", core::MahText(entry.day, script));
+        row.set("yz_year", entry.day.yzYear);
+        row.set("note", core::ObservanceNote(entry, day));
+        rows.call<void>("push", row);
+    }
+    answer.set("observances", rows);
+    const std::optional<int> remind =
+        question["remind"].isNumber()
+            ? std::optional<int>(std::clamp(question["remind"].as<int>(), 0, 365))
+            : std::nullopt;
+    answer.set("ics", core::CalendarFileText(core::ObservanceEvents(observances, owner, remind),
+                                             std::int64_t(question["stamp"].as<double>())));
+    return answer;
+}
+
 // A date as the date field shows it in the regional order and separator: today's date put in
 // the field by "Today's Roz".
 std::string DateText(int year, int month, int day, int order, std::string separator)
@@ -415,6 +485,7 @@ EMSCRIPTEN_BINDINGS(dalvane)
 {
     emscripten::function("calculate", &Calculate);
     emscripten::function("month", &Month);
+    emscripten::function("schedule", &Schedule);
     emscripten::function("places", &Places);
     emscripten::function("festivals", &FestivalList);
     emscripten::function("dateText", &DateText);

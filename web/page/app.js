@@ -167,6 +167,75 @@ function todaysRoz()
     calculate();
 }
 
+// ---- Schedule ----------------------------------------------------------------------------------
+
+let scheduled = null;
+
+// A field's problem beside it, the others of the form cleared.
+function markFields(ids, field, message)
+{
+    for (const id of ids) {
+        const input = $(id), error = $(id + "-error");
+        const bad = id === field;
+        error.hidden = !bad;
+        error.textContent = bad ? message : "";
+        input.setAttribute("aria-invalid", bad ? "true" : "false");
+        const hint = $(id + "-hint");
+        const described = [hint ? hint.id : null, bad ? error.id : null].filter(Boolean).join(" ");
+        if (described)
+            input.setAttribute("aria-describedby", described);
+        else
+            input.removeAttribute("aria-describedby");
+    }
+}
+
+function drawSchedule()
+{
+    const years = $("schedule-years").valueAsNumber, months = $("schedule-months").valueAsNumber;
+    const a = calendar.schedule({
+        date: $("schedule-date").value, order: regional.order, separator: regional.separator,
+        beforeDawn: $("schedule-before-dawn").checked, calendar: $("schedule-reckoning").value,
+        names: $("names").value, name: $("schedule-name").value, from: $("schedule-from").value,
+        years: Number.isFinite(years) ? years : 10, months: Number.isFinite(months) ? months : 0,
+        days: $("schedule-days").value, remind: 2, stamp: Math.floor(Date.now() / 1000)});
+    const fields = ["schedule-date", "schedule-from", "schedule-days"];
+    scheduled = a.ok ? a : null;
+    if (!a.ok) {
+        markFields(fields, "schedule-" + a.field, a.message);
+        $("schedule-answer").replaceChildren();
+        return;
+    }
+    markFields(fields, null);
+    const titles = ["Observance", "Date", "Roz", "Mah", "YZ", "Note"];
+    const cell = (text, i) => element("td", {"data-label": titles[i]}, text);
+    const rows = a.observances.map(o => element(
+        "tr", {}, element("th", {scope: "row"}, o.label), cell(longDate(o.date), 1),
+        cell(o.roz, 2), cell(o.mah, 3), cell(String(o.yz_year), 4), cell(o.note, 5)));
+    $("schedule-answer").replaceChildren(
+        element("p", {class: "sentence", id: "schedule-heading"}, a.heading,
+                element("br"), element("em", {}, a.meaning)),
+        element("table", {class: "reckonings observances"},
+                element("caption", {}, "Observances"),
+                element("thead", {}, element("tr", {}, ...titles.map(
+                                                 t => element("th", {scope: "col"}, t)))),
+                element("tbody", {}, ...rows)));
+}
+
+// The calendar file, as dalvane-cli schedule --ics writes it, handed to the phone to open.
+function addToCalendar()
+{
+    drawSchedule();
+    if (!scheduled)
+        return;
+    const link = element("a", {href: URL.createObjectURL(new Blob([scheduled.ics],
+                                                                 {type: "text/calendar"})),
+                               download: (scheduled.person || "dalvane") + ".ics"});
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}
+
 // ---- Calendar ----------------------------------------------------------------------------------
 
 const shown = {year: today().year, month: today().month};
@@ -293,6 +362,11 @@ async function start()
                              ["calendar-place", "calendar.place"], ["place", "place"]])
         remember(id, key);
     $("schedule-from").value = String(today().year);
+    for (const id of ["schedule-date", "schedule-before-dawn", "schedule-name", "schedule-reckoning",
+                      "schedule-from", "schedule-years", "schedule-months", "schedule-days"])
+        $(id).addEventListener("input", () => $("schedule-date").value && drawSchedule());
+    $("schedule-reckoning").addEventListener("change", () => $("schedule-date").value && drawSchedule());
+    $("add-to-calendar").addEventListener("click", addToCalendar);
 
     $("roz-form").addEventListener("submit", event => {
         event.preventDefault();

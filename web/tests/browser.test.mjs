@@ -78,7 +78,7 @@ test("the calculator: a date and a year in en-GB, before dawn, and bad input bes
     const date = roz.getByLabel("Date", {exact: true}), year = roz.getByLabel("Year");
     await date.fill("20-08-2001");
     await year.fill("2005");
-    await page.getByRole("button", {name: "Calculate Roz"}).click();
+    await roz.getByRole("button", {name: "Calculate Roz"}).click();
     assert.equal(await page.locator("#roz-name").textContent(), "VAHISHTOIST");
     assert.match(await page.locator("#same-roz").textContent(), /19 August 2005/);
     assert.match(await page.locator("#sentence").textContent(),
@@ -86,23 +86,58 @@ test("the calculator: a date and a year in en-GB, before dawn, and bad input bes
 
     // The day after, before dawn, is the same roz.
     await date.fill("21/08/2001");
-    await page.getByLabel("Before dawn").check();
-    await page.getByRole("button", {name: "Calculate Roz"}).click();
+    await roz.getByLabel("Before dawn").check();
+    await roz.getByRole("button", {name: "Calculate Roz"}).click();
     assert.equal(await page.locator("#roz-name").textContent(), "VAHISHTOIST");
-    await page.getByLabel("Before dawn").uncheck();
+    await roz.getByLabel("Before dawn").uncheck();
 
     for (const [field, typed, message] of [
              [date, "32-08-2001", "Please Enter a Valid date in the Format: dd-mm-yyyy"],
              [year, "20O5", "Please Enter a Valid Year"]]) {
         const before = await field.inputValue();
         await field.fill(typed);
-        await page.getByRole("button", {name: "Calculate Roz"}).click();
+        await roz.getByRole("button", {name: "Calculate Roz"}).click();
         assert.equal(await field.getAttribute("aria-invalid"), "true");
         const described = (await field.getAttribute("aria-describedby")).split(" ");
         const error = page.locator(`#${described.find(id => id.endsWith("-error"))}`);
         assert.equal(await error.textContent(), message);
         assert.ok(await error.isVisible());
         await field.fill(before);
+    }
+    await page.close();
+});
+
+test("a schedule of observances, a bad day list beside its field, and its calendar file",
+     async () => {
+    const page = await open("#schedule");
+    const form = page.locator("#schedule");
+    await form.getByLabel("Date", {exact: true}).fill("20-08-2001");
+    await form.getByLabel("Name").fill("Dinshaw Mehta");
+    await form.getByLabel("From").fill("2026");
+    await form.getByLabel("Years").fill("2");
+    await form.getByLabel("Months").fill("1");
+    await form.getByLabel("Days").fill("4, x");
+    const days = form.getByLabel("Days");
+    assert.equal(await days.getAttribute("aria-invalid"), "true");
+    assert.equal(await page.locator("#schedule-days-error").textContent(),
+                 "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
+    await days.fill("4, 10");
+    assert.equal(await days.getAttribute("aria-invalid"), "false");
+    assert.deepEqual(await page.locator(".observances tbody th").allTextContents(),
+                     ["Year 2026", "Year 2027", "Month 1", "Day 4", "Day 10"]);
+    const [download] = await Promise.all([
+        page.waitForEvent("download"),
+        form.getByRole("button", {name: "Add to phone calendar"}).click()]);
+    const file = readFileSync(await download.path(), "utf8");
+    assert.match(file, /^BEGIN:VCALENDAR\r\n/);
+    assert.match(file, /SUMMARY:Dinshaw Mehta: VAHISHTOIST\\, year 2026/);
+    if (process.env.DALVANE_CLI) {
+        const written = execFileSync(process.env.DALVANE_CLI, [
+            "schedule", "--order", "dmy", "--from", "2026", "--years", "2", "--months", "1",
+            "--days", "4, 10", "--remind", "2", "--name", "Dinshaw Mehta", "--ics", "-",
+            "20-08-2001"], {encoding: "utf8"});
+        const unstamped = text => text.replace(/^DTSTAMP:.*\r\n/gm, "");
+        assert.equal(unstamped(file), unstamped(written));
     }
     await page.close();
 });

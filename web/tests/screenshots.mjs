@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page at a phone's and a desktop's width, light and dark, into the folder given: the
 // worked example, a bad date, the Calendar in Gujarati with the sun at Mumbai and in Persian, the
-// Schedule, Help and About, and the month printed to PDF as the browser prints it.
+// Schedule of the worked example, Help and About, and the month printed to PDF as the browser prints it.
 import {spawn} from "node:child_process";
 import {mkdirSync, mkdtempSync, rmSync} from "node:fs";
 import {createRequire} from "node:module";
@@ -63,7 +63,12 @@ for (const width of [360, 1280]) {
         await page.locator("#calendar").getByLabel("Place").selectOption("");
         await page.getByLabel("Names", {exact: true}).selectOption("fa");
     })).close();
-    for (const view of ["schedule", "help", "about"])
+    await (await shoot("schedule", width, "dark", "#schedule", async page => {
+        const form = page.locator("#schedule");
+        await form.getByLabel("Date", {exact: true}).fill("20-08-2001");
+        await form.getByLabel("Name").fill("Dinshaw Mehta");
+    })).close();
+    for (const view of ["help", "about"])
         await (await shoot(view, width, "light", "#" + view)).close();
 }
 const print = await shoot("calendar-print", 1280, "light", "#calendar", async page => {

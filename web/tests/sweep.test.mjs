@@ -111,3 +111,33 @@ test(`the moon's phases of 200 random months at random places, as dalvane-cli mo
         assert.deepEqual(wasm, native, args.join(" "));
     }
 });
+
+// The calendar file of a schedule, its stamp (the moment of writing) aside.
+const unstamped = text => text.replace(/^DTSTAMP:.*\r\n/gm, "");
+
+test(`200 random schedules written as dalvane-cli schedule --ics writes them (seed ${seed})`,
+     {skip: !cli && "no dalvane-cli built"}, async () => {
+    const calendar = await loadCalendar();
+    const random = generator(seed + 2);
+    const names = ["", "Dinshaw Mehta", "  Roshan   Irani ", "Jer, Dady; and \\ Rusi",
+                   "ફિરોઝ", "فیروز", "A very long name that folds a line of the calendar file"];
+    for (let i = 0; i < 200; ++i) {
+        const year = 1900 + random(200);
+        const date = `${two(1 + random(28))}-${two(1 + random(12))}-${year}`;
+        const from = String(year + random(30));
+        const years = 1 + random(5), months = random(14), remind = random(8);
+        const days = Array.from({length: random(4)}, () => 1 + random(400)).join(", ");
+        const reckoning = ["shahenshahi", "kadmi", "fasli"][random(3)];
+        const name = names[random(names.length)];
+        const beforeDawn = random(3) === 0;
+        const args = ["schedule", "--order", "dmy", "--calendar", reckoning, "--from", from,
+                      "--years", String(years), "--months", String(months), "--days", days,
+                      "--remind", String(remind), "--name", name, "--ics", "-",
+                      ...(beforeDawn ? ["--before-dawn"] : []), date];
+        const native = (await run(cli, args, {env: {...process.env, LC_ALL: "C.UTF-8"}})).stdout;
+        const wasm = calendar.schedule({date, order: 1, separator: "/", beforeDawn,
+                                        calendar: reckoning, names: "en", name, from, years,
+                                        months, days, remind, stamp: 0});
+        assert.equal(unstamped(wasm.ics), unstamped(native), args.join(" "));
+    }
+});
