@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/checks.h"
 #include "calendar/roz.h"
 #include "civiloracle.h"
+#include "platform/coretext.h"
 #include "platform/regional.h"
 #include "testsupport.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -112,6 +116,35 @@ inner blank | en_GB | 20 05 | 0 | 2005
 de_DE decimal comma | de_DE | 2005,5 | 1 | 2005
 fa_IR Persian digits | fa_IR | ۲۰۰۵ | 1 | 2005
 en_GB Persian digits | en_GB | ۲۰۰۵ | 0 | 0)";
+
+// A schedule's day list as typed, and the days it reads as ("none": refused).
+const char kDayLists[] = R"(three days | 4, 10, 30 | 4 10 30
+blanks around the list and its items | 	 4 ,10  | 4 10
+blanks alone |   | 
+a sign | +5 | 5
+an empty item | 4,,10 | none
+a day before day 1 | -1 | none
+past 36500 days | 36501 | none
+a number too long for any counter | 99999999999999999999 | none
+a semicolon | 4;10 | none
+Arabic-Indic digits | ٤ | none)";
+
+// A person's name as typed, and as a schedule's events carry it.
+const char kPersonNames[] = R"(blanks doubled and around |   Dinshaw 	  Mehta  | Dinshaw Mehta
+control characters dropped | DinshawMehta | Dinshaw Mehta
+letters of other scripts kept | ફિરોઝ | ફિરોઝ
+nothing but blanks | 　 | )";
+
+// The escapes of the tables above, so that their invisible characters can be seen.
+QString Unescaped(QString text)
+{
+    static const QRegularExpression escape(QStringLiteral("\\\\(t|u([0-9A-Fa-f]{4}))"));
+    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     m.captured(1) == u"t" ? QChar(u'\t')
+                                           : QChar(m.captured(2).toUShort(nullptr, 16)));
+    return text;
+}
 
 } // namespace
 
@@ -234,6 +267,26 @@ private slots:
         const RegionalSettings settings = RegionalSettings::fromLocale(QLocale(f[0]));
         QCOMPARE(IsNumeric(f[1], settings), f[2] == u"1");
         QCOMPARE(Val(f[1], settings), f[3].toDouble());
+    }
+
+    void dayLists_data() { AddRows(kDayLists); }
+    void dayLists()
+    {
+        const QStringList f = Fields();
+        const std::optional<std::vector<int>> days =
+            ReadNumberList(ToCore(Unescaped(f[0])), 1, 36500);
+        QStringList read;
+        for (int day : days.value_or(std::vector<int>{}))
+            read << QString::number(day);
+        QCOMPARE(days ? read.join(u' ') : QStringLiteral("none"), f[1]);
+    }
+
+    void personNames_data() { AddRows(kPersonNames); }
+    void personNames()
+    {
+        const QStringList f = Fields();
+        QCOMPARE(QString::fromStdString(PersonNameOf(Unescaped(f[0]).toStdString())),
+                 Unescaped(f[1]));
     }
 };
 
