@@ -165,6 +165,8 @@ test("the page fits 360 and 1280 pixels wide, every view, nothing clipped", asyn
     for (const width of [360, 1280]) {
         for (const view of ["#roz", "#schedule", "#calendar", "#help", "#about"]) {
             const page = await open(view, width);
+            if (view === "#schedule")
+                await page.locator("#schedule").getByLabel("Date", {exact: true}).fill("20-08-2001");
             const overflow = await page.evaluate(() => {
                 const wide = [document.documentElement, ...document.querySelectorAll("main *")]
                     .filter(node => node.scrollWidth > node.clientWidth + 1 &&
