@@ -281,7 +281,8 @@ function drawMonth()
         if (cell.sunrise)
             box.append(element("span", {class: "sun"}, `${cell.sunrise}–${cell.sunset}`));
         for (const phase of m.moon.filter(p => p.day === cell.day))
-            box.append(element("span", {class: "phase"}, `${phase.name} ${phase.time}`));
+            box.append(element("span", {class: "phase", "data-phase": phase.phase},
+                               `${phase.name} ${phase.time}`));
         row.append(box);
         if (++filled % 7 === 0) {
             grid.append(row);
