@@ -4,6 +4,7 @@
 
 #include "answer/writtenforms.h"
 #include "calendar/checks.h"
+#include "calendar/familyentry.h"
 #include "platform/addresses.h"
 #include "platform/regional.h"
 
@@ -316,18 +317,12 @@ QString SameRozText(const std::optional<CalendarDate> &date, const RegionalSetti
 
 QString CalendarName(Reckoning calendar)
 {
-    return calendar == Reckoning::Shahenshahi ? QStringLiteral("shahenshahi")
-           : calendar == Reckoning::Kadmi     ? QStringLiteral("kadmi")
-                                              : QStringLiteral("fasli");
+    return FromCore(ReckoningWord(calendar));
 }
 
 std::optional<Reckoning> ReckoningNamed(const QString &name)
 {
-    for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli}) {
-        if (name == CalendarName(calendar))
-            return calendar;
-    }
-    return std::nullopt;
+    return ReckoningOfWord(name.toStdString());
 }
 
 QString toText(const Answer &answer, const RegionalSettings &settings)

@@ -3,6 +3,7 @@
 #include "answer/question.h"
 
 #include "calendar/checks.h"
+#include "calendar/familyentry.h"
 #include "calendar/roz.h"
 #include "platform/coretext.h"
 #include "platform/regional.h"
@@ -21,12 +22,7 @@ InputProblem DateProblem(InputProblem::Check check, const QString &message)
 
 QString PersonName(const QString &typed)
 {
-    // A control character would cut the name short in the calendar file, or break a line.
-    QString name;
-    for (QChar c : typed)
-        if (c.isSpace() || c.category() != QChar::Other_Control)
-            name += c;
-    return name.simplified();
+    return FromCore(PersonNameOf(typed.toStdString()));
 }
 
 std::variant<CheckedQuestion, InputProblem> Check(const Question &question,

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/placetime.h"
 
+#include "calendar/familyentry.h"
+#include "platform/coretext.h"
 #include "platform/regional.h"
 
 #include <QRegularExpression>
@@ -66,14 +68,18 @@ std::optional<Place> ReadPlace(const QString &text, QString *problem)
     return Place{given, latitude, longitude, QTimeZone(id)};
 }
 
+std::optional<std::string> PlaceProblem(std::string_view text)
+{
+    QString problem;
+    if (ReadPlace(FromCore(text), &problem))
+        return std::nullopt;
+    return problem.toStdString();
+}
+
 std::optional<QTime> ReadClockTime(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2}):([0-9]{2})$"));
-    const QRegularExpressionMatch match = form.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QTime time(match.captured(1).toInt(), match.captured(2).toInt());
-    return time.isValid() ? std::optional(time) : std::nullopt;
+    const std::optional<int> minutes = ClockMinutes(text.toStdString());
+    return minutes ? std::optional(QTime(*minutes / 60, *minutes % 60)) : std::nullopt;
 }
 
 UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone)

@@ -10,6 +10,8 @@
 #include <QTime>
 #include <QTimeZone>
 #include <optional>
+#include <string>
+#include <string_view>
 
 // A place with its civil time zone as the system knows it.
 struct Place
@@ -30,7 +32,12 @@ int HomePlaceIndex(const QByteArray &systemZoneId);
 // longitude out of range, or a zone the system does not know.
 std::optional<Place> ReadPlace(const QString &text, QString *problem);
 
-// A 24-hour local time "HH:MM" (one-digit hours too); nullopt for anything else.
+// ReadPlace's problem with a place given as UTF-8, or nullopt when it reads: the calendar
+// core's check of a family entry's place (a PlaceCheck).
+std::optional<std::string> PlaceProblem(std::string_view text);
+
+// A 24-hour local time "HH:MM" (one-digit hours too), as ClockMinutes reads it; nullopt for
+// anything else.
 std::optional<QTime> ReadClockTime(const QString &text);
 
 // The system's own time zone, where a moment is said without a place.

@@ -1,0 +1,286 @@
+// SPDX-FileCopyrightText: 2026 The Dalvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/familyentry.h"
+
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <tuple>
+
+namespace {
+
+constexpr EventKind kKinds[] = {EventKind::Death, EventKind::Birth, EventKind::Wedding,
+                                EventKind::Navjote, EventKind::Other};
+constexpr Reckoning kReckonings[] = {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli};
+
+// One character of UTF-8 text at `at`, which moves past it; U+FFFD for a byte that begins
+// no well-formed character, which then moves one byte on.
+char32_t NextCharacter(std::string_view text, std::size_t &at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const int length = lead < 0x80   ? 1
+                       : lead < 0xC2 ? 0
+                       : lead < 0xE0 ? 2
+                       : lead < 0xF0 ? 3
+                       : lead < 0xF5 ? 4
+                                     : 0;
+    if (length == 1 || length == 0 || at + std::size_t(length) > text.size()) {
+        ++at;
+        return length == 1 ? lead : 0xFFFD;
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        if ((byte(at + std::size_t(i)) & 0xC0) != 0x80) {
+            ++at;
+            return 0xFFFD;
+        }
+        c = (c << 6) | (byte(at + std::size_t(i)) & 0x3F);
+    }
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++at;
+        return 0xFFFD;
+    }
+    at += std::size_t(length);
+    return c;
+}
+
+// A blank as the toolkit counts one: the ASCII blanks, and Unicode's separators.
+bool IsBlank(char32_t c)
+{
+    return c == 0x20 || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+std::string NumberText(int number)
+{
+    return std::to_string(number);
+}
+
+} // namespace
+
+std::string_view EventKindWord(EventKind kind)
+{
+    switch (kind) {
+    case EventKind::Death:
+        return "death";
+    case EventKind::Birth:
+        return "birth";
+    case EventKind::Wedding:
+        return "wedding";
+    case EventKind::Navjote:
+        return "navjote";
+    case EventKind::Other:
+        break;
+    }
+    return "other";
+}
+
+std::optional<EventKind> EventKindOfWord(std::string_view word)
+{
+    for (EventKind kind : kKinds) {
+        if (word == EventKindWord(kind))
+            return kind;
+    }
+    return std::nullopt;
+}
+
+std::string_view ReckoningWord(Reckoning calendar)
+{
+    return calendar == Reckoning::Shahenshahi ? "shahenshahi"
+           : calendar == Reckoning::Kadmi     ? "kadmi"
+                                              : "fasli";
+}
+
+std::optional<Reckoning> ReckoningOfWord(std::string_view word)
+{
+    for (Reckoning calendar : kReckonings) {
+        if (word == ReckoningWord(calendar))
+            return calendar;
+    }
+    return std::nullopt;
+}
+
+bool SameFamilyEvent(const FamilyRecord &a, const FamilyRecord &b)
+{
+    return a.person == b.person && a.kind == b.kind && a.date == b.date && a.calendar == b.calendar;
+}
+
+FamilyMerge EntriesToAdd(const std::vector<FamilyRecord> &kept,
+                         const std::vector<FamilyRecord> &incoming)
+{
+    // Ordered by the fields SameFamilyEvent compares: an import of thousands into thousands.
+    using Key = std::tuple<std::string_view, EventKind, int, Reckoning>;
+    const auto keyOf = [](const FamilyRecord &entry) {
+        const CalendarDate &d = entry.date;
+        return Key{entry.person, entry.kind, (d.year() * 100 + d.month()) * 100 + d.day(),
+                   entry.calendar};
+    };
+    std::set<Key> seen;
+    for (const FamilyRecord &entry : kept)
+        seen.insert(keyOf(entry));
+    FamilyMerge merge;
+    for (std::size_t i = 0; i < incoming.size(); ++i) {
+        if (seen.insert(keyOf(incoming[i])).second)
+            merge.added.push_back(i);
+        else
+            ++merge.skipped;
+    }
+    return merge;
+}
+
+std::string PersonNameOf(std::string_view typed)
+{
+    std::string name;
+    bool blank = false;
+    for (std::size_t at = 0, from = 0; at < typed.size(); from = at) {
+        const char32_t c = NextCharacter(typed, at);
+        if (IsBlank(c)) {
+            blank = !name.empty();
+            continue;
+        }
+        // A control character would cut the name short in a calendar file, or break a line.
+        if (IsControl(c))
+            continue;
+        if (blank)
+            name += ' ', blank = false;
+        name.append(typed.substr(from, at - from));
+    }
+    return name;
+}
+
+std::size_t CharacterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count)
+        NextCharacter(text, at);
+    return count;
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    std::size_t from = 0, to = text.size();
+    for (std::size_t at = 0; at < text.size();) {
+        if (!IsBlank(NextCharacter(text, at)))
+            break;
+        from = at;
+    }
+    // Backwards: the last character's first byte is the last byte that does not continue one.
+    while (to > from) {
+        std::size_t start = to - 1;
+        while (start > from && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+            --start;
+        std::size_t at = start;
+        if (!IsBlank(NextCharacter(text, at)) || at != to)
+            break;
+        to = start;
+    }
+    return text.substr(from, to - from);
+}
+
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t from = at;
+        if (NextCharacter(text, at) == 0xFFFD && text.substr(from, 3) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
+
+std::optional<int> ClockMinutes(std::string_view text)
+{
+    text = TrimBlanks(text);
+    const std::size_t colon = text.find(':');
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (colon == std::string_view::npos || colon < 1 || colon > 2 || text.size() != colon + 3 ||
+        !digits(text.substr(0, colon)) || !digits(text.substr(colon + 1)))
+        return std::nullopt;
+    const int hours = std::stoi(std::string(text.substr(0, colon)));
+    const int minutes = std::stoi(std::string(text.substr(colon + 1)));
+    if (hours > 23 || minutes > 59)
+        return std::nullopt;
+    return hours * 60 + minutes;
+}
+
+std::string ClockText(int minutes)
+{
+    const char text[] = {char('0' + minutes / 600), char('0' + minutes / 60 % 10), ':',
+                         char('0' + minutes % 60 / 10), char('0' + minutes % 10)};
+    return std::string(text, std::size(text));
+}
+
+std::optional<CalendarDate> IsoDateOf(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    int fields[3] = {0, 0, 0};
+    int field = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i == 4 || i == 7) {
+            ++field;
+            continue;
+        }
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        fields[field] = fields[field] * 10 + (text[i] - '0');
+    }
+    return CalendarDate::fromYmd(fields[0], fields[1], fields[2]);
+}
+
+std::string IsoDateText(CalendarDate date)
+{
+    std::string text = "0000-00-00";
+    const auto put = [&](std::size_t end, int number) {
+        for (std::size_t i = end; number > 0; --i, number /= 10)
+            text[i] = char('0' + number % 10);
+    };
+    put(3, date.year());
+    put(6, date.month());
+    put(9, date.day());
+    return text;
+}
+
+std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const PlaceCheck &checkPlace)
+{
+    entry.person = PersonNameOf(entry.person);
+    if (entry.person.empty())
+        return EntryFault{"person", "the person's name is empty"};
+    if (CharacterCount(entry.person) > kLongestPersonName)
+        return EntryFault{"person", "the person's name is longer than " +
+                                        NumberText(kLongestPersonName) + " characters"};
+    entry.place = std::string(TrimBlanks(entry.place));
+    if (entry.time && entry.place.empty())
+        return EntryFault{"time", "a time is kept only with a place"};
+    if (!entry.place.empty()) {
+        if (std::optional<std::string> problem = checkPlace(entry.place))
+            return EntryFault{"place", std::move(*problem)};
+    }
+    if (entry.kind != EventKind::Death) {
+        entry.days = FamilyRecord().days;
+        entry.months = FamilyRecord().months;
+    }
+    for (int day : entry.days) {
+        if (day < 1 || day > kLastKeptDay)
+            return EntryFault{"days", "day " + NumberText(day) + " is out of range: 1 to " +
+                                          NumberText(kLastKeptDay)};
+    }
+    std::sort(entry.days.begin(), entry.days.end());
+    entry.days.erase(std::unique(entry.days.begin(), entry.days.end()), entry.days.end());
+    if (entry.months < 0 || entry.months > kMostKeptMonths)
+        return EntryFault{"months", NumberText(entry.months) + " months is out of range: 0 to " +
+                                        NumberText(kMostKeptMonths)};
+    if (CharacterCount(entry.note) > kLongestNote)
+        return EntryFault{"note",
+                          "the note is longer than " + NumberText(kLongestNote) + " characters"};
+    return std::nullopt;
+}
