@@ -77,7 +77,8 @@ QString DaysText(const std::vector<int> &days)
     QStringList numbers;
     for (int day : days)
         numbers << QString::number(day);
-    return numbers.join(u',');
+    // Never null, which the column refuses: a death may keep no days.
+    return days.empty() ? QStringLiteral("") : numbers.join(u',');
 }
 
 // The values of one entry, bound as the first ten in the order of the statements' columns after the
