@@ -122,7 +122,7 @@ std::variant<std::vector<std::size_t>, std::string> ColumnsOf(const CsvRow &head
             std::find(std::begin(kFamilyCsvColumns), std::end(kFamilyCsvColumns), required);
         const std::size_t column = std::size_t(named - std::begin(kFamilyCsvColumns));
         if (std::find(columns.begin(), columns.end(), column) == columns.end())
-            return "row 1: the header row must name a column " + std::string(required);
+            return "row 1: the header row names no " + std::string(required) + " column";
     }
     return columns;
 }
