@@ -96,11 +96,17 @@ std::variant<std::vector<FamilyEntry>, QString> ReadFamilyDocument(const QByteAr
     return EntriesOf(ReadFamilyDocument(Bytes(document), PlaceProblem));
 }
 
+std::variant<std::vector<FamilyEntry>, QString>
+ReadFamilyCsvFile(const QByteArray &file, std::optional<DateOrderCode> order,
+                  const RegionalSettings &settings)
+{
+    return EntriesOf(ReadFamilyCsv(Bytes(file), order, settings.rules, PlaceProblem));
+}
+
 std::variant<std::vector<FamilyEntry>, QString> ReadFamilyFile(const QByteArray &file,
                                                                std::optional<DateOrderCode> order,
                                                                const RegionalSettings &settings)
 {
-    if (IsJsonDocument(Bytes(file)))
-        return ReadFamilyDocument(file);
-    return EntriesOf(ReadFamilyCsv(Bytes(file), order, settings.rules, PlaceProblem));
+    return IsJsonDocument(Bytes(file)) ? ReadFamilyDocument(file)
+                                       : ReadFamilyCsvFile(file, order, settings);
 }

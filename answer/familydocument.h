@@ -51,8 +51,11 @@ QByteArray FamilyCsvFile(const std::vector<FamilyEntry> &entries);
 
 // The entries of a family document, all or none.
 std::variant<std::vector<FamilyEntry>, QString> ReadFamilyDocument(const QByteArray &document);
-// The entries of a file as import reads it: a family document when it is JSON, CSV otherwise,
-// its dates ISO or typed in `order` under the regional settings.
+// The entries of a CSV file, its dates ISO or typed in `order` under the regional settings.
+std::variant<std::vector<FamilyEntry>, QString>
+ReadFamilyCsvFile(const QByteArray &file, std::optional<DateOrderCode> order,
+                  const RegionalSettings &settings);
+// The entries of a file as import reads it: a family document when it is JSON, CSV otherwise.
 std::variant<std::vector<FamilyEntry>, QString> ReadFamilyFile(const QByteArray &file,
                                                                std::optional<DateOrderCode> order,
                                                                const RegionalSettings &settings);
