@@ -114,13 +114,14 @@ QString EntryOptions::read(const QCommandLineParser &parser, FamilyEntry &entry)
         entry.calendar = *calendar;
     }
     if (parser.isSet(days)) {
-        const std::optional<std::vector<int>> list = NumberList(parser.value(days), 1, 36500);
+        const std::optional<std::vector<int>> list =
+            NumberList(parser.value(days), 1, kLastKeptDay);
         if (!list)
             return DaysUsage();
         entry.days = *list;
     }
     if (parser.isSet(months)) {
-        const NumberRead read = ReadNumber(parser, months, 0, 120);
+        const NumberRead read = ReadNumber(parser, months, 0, kMostKeptMonths);
         if (!read.value)
             return read.problem;
         entry.months = *read.value;
@@ -399,9 +400,12 @@ int Import(const QStringList &arguments)
     const std::optional<DateOrderCode> dates =
         parser.isSet(order) ? std::optional(typedOrder) : std::nullopt;
     const RegionalSettings settings = RegionalSettings::fromLocale();
+    // A file named .json is a family document whatever it holds, so that a broken one is
+    // refused as one rather than read as a spreadsheet's.
     const std::variant<std::vector<FamilyEntry>, QString> read =
-        parser.isSet(csv) ? ReadFamilyCsvFile(bytes, dates, settings)
-                          : ReadFamilyFile(bytes, dates, settings);
+        parser.isSet(csv)                              ? ReadFamilyCsvFile(bytes, dates, settings)
+        : path.endsWith(u".json", Qt::CaseInsensitive) ? ReadFamilyDocument(bytes)
+                                                       : ReadFamilyFile(bytes, dates, settings);
     if (const std::optional<int> status = Failed(read))
         return *status;
     FamilyRegister familyRegister(RegisterPath(parser));
