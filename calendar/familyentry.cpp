@@ -108,15 +108,11 @@ std::optional<Reckoning> ReckoningOfWord(std::string_view word)
     return std::nullopt;
 }
 
-bool SameFamilyEvent(const FamilyRecord &a, const FamilyRecord &b)
-{
-    return a.person == b.person && a.kind == b.kind && a.date == b.date && a.calendar == b.calendar;
-}
-
 FamilyMerge EntriesToAdd(const std::vector<FamilyRecord> &kept,
                          const std::vector<FamilyRecord> &incoming)
 {
-    // Ordered by the fields SameFamilyEvent compares: an import of thousands into thousands.
+    // The same event: the same person, kind, date and reckoning. Ordered, for an import of
+    // thousands into thousands.
     using Key = std::tuple<std::string_view, EventKind, int, Reckoning>;
     const auto keyOf = [](const FamilyRecord &entry) {
         const CalendarDate &d = entry.date;

@@ -57,11 +57,9 @@ struct FamilyRecord
     bool operator==(const FamilyRecord &) const = default;
 };
 
-// The same event kept twice: the same person, kind, date and reckoning. An import skips an
-// entry already kept so, or given twice.
-bool SameFamilyEvent(const FamilyRecord &a, const FamilyRecord &b);
-// Which entries of `incoming` to add: those that are not the same event as one kept or one
-// before them, as indices in order; and how many are skipped.
+// Which entries of `incoming` to add to those `kept`: an entry is skipped when it is the same
+// event as one kept or one before it in `incoming`, the same person, kind, date and reckoning.
+// The added ones as indices into `incoming`, in order, and how many are skipped.
 struct FamilyMerge
 {
     std::vector<std::size_t> added;

@@ -54,7 +54,7 @@ public:
     struct ImportCount
     {
         int imported = 0;
-        int skipped = 0; // already present, as SameFamilyEvent tells
+        int skipped = 0; // already present, as EntriesToAdd tells
     };
 
     // $XDG_DATA_HOME/dalvane/family.sqlite, or its like on other systems.
