@@ -158,9 +158,9 @@ std::optional<std::string> ReadDate(std::string_view text, const CellReading &re
     if (!date && reading.order)
         date = ParseDateText(Utf16Of(Lower(text)), *reading.order, reading.rules);
     if (!date)
-        return "the date must be given as yyyy-mm-dd" +
+        return std::string(kDateProblem) +
                (reading.order ? " or " + std::string(DateFormatHint(*reading.order)) : "") +
-               ", from 0100-01-01 to 9999-12-31";
+               std::string(kDateRange);
     entry.date = *date;
     return std::nullopt;
 }
@@ -205,24 +205,24 @@ std::optional<std::string> ReadCellInto(std::string_view column, const std::stri
     } else if (column == "kind") {
         const std::optional<EventKind> kind = EventKindOfWord(word);
         if (!kind)
-            return "the kind must be death, birth, wedding, navjote or other";
+            return std::string(kKindProblem);
         entry.kind = *kind;
     } else if (column == "calendar") {
         const std::optional<Reckoning> calendar = ReckoningOfWord(word);
         if (!calendar)
-            return "the calendar must be shahenshahi, kadmi or fasli";
+            return std::string(kCalendarProblem);
         entry.calendar = *calendar;
     } else if (column == "before_dawn") {
         if (word != "true" && word != "false" && word != "yes" && word != "no" && word != "1" &&
             word != "0")
-            return "before_dawn must be true or false";
+            return std::string(kBeforeDawnProblem);
         entry.beforeDawn = word == "true" || word == "yes" || word == "1";
     } else if (column == "time") {
         entry.time = ClockMinutes(text);
         if (!entry.time)
-            return "the time must be given as HH:MM";
+            return std::string(kTimeProblem);
     } else if (entry.kind != EventKind::Death) {
-        return "days and months are kept for a death only";
+        return std::string(kDeathOnlyProblem);
     } else if (column == "days") {
         std::optional<std::vector<int>> days = DaysIn(text);
         if (!days)
@@ -233,7 +233,7 @@ std::optional<std::string> ReadCellInto(std::string_view column, const std::stri
                                 return c >= '0' && c <= '9';
                             });
         if (!digits)
-            return "the months must be a whole number";
+            return std::string(kMonthsProblem);
         entry.months = std::stoi(std::string(text));
     }
     return std::nullopt;

@@ -141,18 +141,18 @@ std::optional<std::string> ReadRest(const Json &object, FamilyRecord &entry)
     if (Given(object, "calendar")) {
         const std::optional<Reckoning> calendar = ReckoningOfWord(TextOf(object, "calendar"));
         if (!calendar)
-            return "the calendar must be shahenshahi, kadmi or fasli";
+            return std::string(kCalendarProblem);
         entry.calendar = *calendar;
     }
     if (Given(object, "before_dawn")) {
         if (!object["before_dawn"].is_boolean())
-            return "before_dawn must be true or false";
+            return std::string(kBeforeDawnProblem);
         entry.beforeDawn = object["before_dawn"].get<bool>();
     }
     if (Given(object, "time")) {
         entry.time = ClockMinutes(TextOf(object, "time"));
         if (!entry.time)
-            return "the time must be given as HH:MM";
+            return std::string(kTimeProblem);
     }
     if (Given(object, "place")) {
         if (!object["place"].is_string())
@@ -160,7 +160,7 @@ std::optional<std::string> ReadRest(const Json &object, FamilyRecord &entry)
         entry.place = TextOf(object, "place");
     }
     if ((Given(object, "days") || Given(object, "months")) && entry.kind != EventKind::Death)
-        return "days and months are kept for a death only";
+        return std::string(kDeathOnlyProblem);
     if (Given(object, "days")) {
         std::optional<std::vector<int>> days = DaysOf(object["days"]);
         if (!days)
@@ -170,7 +170,7 @@ std::optional<std::string> ReadRest(const Json &object, FamilyRecord &entry)
     if (Given(object, "months")) {
         const std::optional<int> months = WholeNumber(object["months"]);
         if (!months)
-            return "the months must be a whole number";
+            return std::string(kMonthsProblem);
         entry.months = *months;
     }
     if (Given(object, "note")) {
@@ -194,12 +194,12 @@ std::variant<FamilyRecord, std::string> EntryOf(const Json &object, const PlaceC
     if (Given(object, "kind")) {
         const std::optional<EventKind> kind = EventKindOfWord(TextOf(object, "kind"));
         if (!kind)
-            return std::string("the kind must be death, birth, wedding, navjote or other");
+            return std::string(kKindProblem);
         entry.kind = *kind;
     }
     const std::optional<CalendarDate> date = IsoDateOf(TextOf(object, "date"));
     if (!date)
-        return std::string("the date must be given as yyyy-mm-dd, from 0100-01-01 to 9999-12-31");
+        return std::string(kDateProblem) + std::string(kDateRange);
     entry.date = *date;
     if (std::optional<std::string> problem = ReadRest(object, entry))
         return std::move(*problem);

@@ -23,6 +23,19 @@ std::string FamilyDocument(const std::vector<FamilyRecord> &entries);
 std::variant<std::vector<FamilyRecord>, std::string>
 ReadFamilyDocument(std::string_view document, const PlaceCheck &checkPlace);
 
+// What the document and CSV readers say of a field that does not read.
+inline constexpr std::string_view kKindProblem =
+    "the kind must be death, birth, wedding, navjote or other";
+inline constexpr std::string_view kCalendarProblem =
+    "the calendar must be shahenshahi, kadmi or fasli";
+inline constexpr std::string_view kBeforeDawnProblem = "before_dawn must be true or false";
+inline constexpr std::string_view kTimeProblem = "the time must be given as HH:MM";
+inline constexpr std::string_view kDeathOnlyProblem = "days and months are kept for a death only";
+inline constexpr std::string_view kMonthsProblem = "the months must be a whole number";
+// "the date must be given as yyyy-mm-dd", and the CSV's typed order, then the calendar's range.
+inline constexpr std::string_view kDateProblem = "the date must be given as yyyy-mm-dd";
+inline constexpr std::string_view kDateRange = ", from 0100-01-01 to 9999-12-31";
+
 // Whether a file is a JSON document rather than CSV: its first character, after a byte-order
 // mark and blanks, is "{".
 bool IsJsonDocument(std::string_view text);
