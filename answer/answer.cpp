@@ -5,17 +5,13 @@
 #include "answer/writtenforms.h"
 #include "calendar/checks.h"
 #include "calendar/familyentry.h"
-#include "platform/addresses.h"
 #include "platform/regional.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
-#include <QUrl>
 #include <algorithm>
-#include <libical/ical.h>
-#include <memory>
 
 namespace {
 
@@ -24,42 +20,7 @@ constexpr Script kScripts[] = {Script::English, Script::Gujarati, Script::Persia
 // "Mah Meher, YZ 1394, Shahenshahi"
 QString reckoningLine(const ZoroastrianDay &day, Reckoning calendar, Script names = Script::English)
 {
-    return QStringLiteral("%1, YZ %2, %3")
-        .arg(MahLabel(day, names))
-        .arg(day.yzYear)
-        .arg(CalendarTitle(calendar));
-}
-
-} // namespace
-
-QString ObservanceKindName(ObservanceKind kind)
-{
-    return kind == ObservanceKind::Year    ? QStringLiteral("year")
-           : kind == ObservanceKind::Month ? QStringLiteral("month")
-                                           : QStringLiteral("day");
-}
-
-// A yearly observance other than a death's is named for what it keeps ("Roz birthday").
-bool NamedYearly(const Observance &entry, const Answer &answer)
-{
-    return entry.kind == ObservanceKind::Year && !answer.yearlyName.isEmpty();
-}
-
-// "year 2026", "day 4", or "roz birthday 2026".
-namespace {
-
-QString what(const Observance &entry, const Answer &answer)
-{
-    return (NamedYearly(entry, answer) ? answer.yearlyName.toLower()
-                                       : ObservanceKindName(entry.kind)) +
-           u' ' + QString::number(entry.n);
-}
-
-// "year", or "roz-birthday": what an observance is, in its calendar identity.
-QString slugOf(const Observance &entry, const Answer &answer)
-{
-    return NamedYearly(entry, answer) ? answer.yearlyName.toLower().replace(u' ', u'-')
-                                      : ObservanceKindName(entry.kind);
+    return FromCore(core::ReckoningLine(day, calendar, names));
 }
 
 // {"en": ..., "gu": ..., "fa": ...}: the keys are the languages' ISO 639-1 codes.
@@ -79,12 +40,6 @@ void addDay(QJsonObject &object, const ZoroastrianDay &day)
     object[u"mah_name"] = day.mah != 0 ? QJsonValue(FromCore(MahName(day.mah))) : QJsonValue();
     object[u"mah_names"] = day.mah != 0 ? QJsonValue(allNames(MahNameIn, day.mah)) : QJsonValue();
     object[u"yz_year"] = day.yzYear;
-}
-
-// The English name, and the other script's beside it.
-QString beside(const QString &english, std::string_view other, Script names)
-{
-    return names == Script::English ? english : english + u' ' + FromCore(other);
 }
 
 QJsonObject placeObject(const Place &place)
@@ -122,11 +77,10 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
 {
     const SunDay day = SunOn(entered, place.latitude, place.longitude);
     if (day.daylight != Daylight::RisesAndSets) {
-        *problem =
-            QStringLiteral("No sunrise at %1 on %2: the sun stays %3 the horizon all day")
-                .arg(place.name, FormatDate(entered, QStringLiteral("dd-mmm-yyyy"), settings),
-                     day.daylight == Daylight::AlwaysUp ? QStringLiteral("above")
-                                                        : QStringLiteral("below"));
+        *problem = FromCore(NoSunriseMessage(
+            place.name.toStdString(),
+            FormatDate(entered, QStringLiteral("dd-mmm-yyyy"), settings).toStdString(),
+            day.daylight));
         return std::nullopt;
     }
     SunAnswer answer{place,
@@ -137,18 +91,10 @@ std::optional<SunAnswer> SunAnswerFor(const Place &place, CalendarDate entered,
                      false};
     if (!time)
         return answer;
-    const UtSeconds moment = UtOf(entered, *time, place.zone);
-    answer.beforeSunrise = moment < day.rise;
-    // Before sunrise the night's solar midnight follows the noon of the day before; where that
-    // day has none (the edge of a polar night) twelve hours before this day's noon stands in.
-    UtSeconds previousTransit = day.transit - 86400;
-    if (answer.beforeSunrise && entered > CalendarDate::first()) {
-        const SunDay before = SunOn(entered.previousDay(), place.latitude, place.longitude);
-        if (before.daylight == Daylight::RisesAndSets)
-            previousTransit = before.transit;
-    }
-    answer.gah =
-        GahAt(moment, day, previousTransit, KeepsSecondHavan(ZoroastrianDayOf(entered, calendar)));
+    const SunMoment at = SunMomentOf(UtOf(entered, *time, place.zone), entered, day, place.latitude,
+                                     place.longitude, calendar);
+    answer.beforeSunrise = at.beforeSunrise;
+    answer.gah = at.gah;
     return answer;
 }
 
@@ -165,16 +111,17 @@ Answer Calculate(CalendarDate entered, CalendarDate rozDate, Reckoning calendar,
 
 QString CalendarTitle(Reckoning calendar)
 {
-    QString name = CalendarName(calendar);
-    name[0] = name[0].toUpper();
-    return name;
+    return FromCore(core::CalendarTitle(calendar));
+}
+
+QString ObservanceKindName(ObservanceKind kind)
+{
+    return FromCore(core::ObservanceKindName(kind));
 }
 
 QString ObservanceLabel(const Observance &entry, const Answer &answer)
 {
-    QString label = what(entry, answer);
-    label[0] = label[0].toUpper();
-    return label;
+    return FromCore(core::ObservanceLabel(entry, answer.yearlyName.toStdString()));
 }
 
 std::optional<Script> ScriptNamed(const QString &key)
@@ -215,30 +162,22 @@ QString ScriptFamily(Script script)
 
 QString RozText(const ZoroastrianDay &day, Script names)
 {
-    return beside(QStringLiteral("%1 (%2)").arg(FromCore(RozRowOf(day.roz).name)).arg(day.roz),
-                  RozNameIn(day.roz, names), names);
+    return FromCore(core::RozText(day, names));
 }
 
 QString MahLabel(const ZoroastrianDay &day, Script names)
 {
-    return day.mah != 0 ? QStringLiteral("Mah ") + MahText(day, names)
-                        : QStringLiteral("No mah (Gatha days)");
+    return FromCore(core::MahLabel(day, names));
 }
 
 QString MahText(const ZoroastrianDay &day, Script names)
 {
-    return day.mah != 0 ? beside(FromCore(MahName(day.mah)), MahNameIn(day.mah, names), names)
-                        : QStringLiteral("-");
+    return FromCore(core::MahText(day, names));
 }
 
 QString ObservanceNote(const Observance &entry, const ZoroastrianDay &own)
 {
-    if (entry.gathaKeptAs == 0)
-        return {};
-    return QStringLiteral("%1 kept on roz %2")
-        .arg(own.roz == kAvardadSalGah ? QStringLiteral("Avardad-sal-gah, as the fifth Gatha day,")
-                                       : QStringLiteral("Gatha day %1").arg(own.roz - 30))
-        .arg(entry.gathaKeptAs);
+    return FromCore(core::ObservanceNote(entry, own));
 }
 
 std::span<const ObservanceColumn> ObservanceColumns()
@@ -317,7 +256,7 @@ QString SameRozText(const std::optional<CalendarDate> &date, const RegionalSetti
 
 QString CalendarName(Reckoning calendar)
 {
-    return FromCore(ReckoningWord(calendar));
+    return FromCore(core::CalendarName(calendar));
 }
 
 std::optional<Reckoning> ReckoningNamed(const QString &name)
@@ -345,8 +284,13 @@ QString toText(const Answer &answer, const RegionalSettings &settings)
 
 QJsonObject ObservanceObject(const Observance &entry, const Answer &answer)
 {
-    QJsonObject item{
-        {"kind", ObservanceKindName(entry.kind)}, {"n", entry.n}, {"date", IsoDate(entry.date)}};
+    QJsonArray also;
+    for (const AlsoKept &other : entry.also)
+        also.append(QJsonObject{{"kind", ObservanceKindName(other.kind)}, {"n", other.n}});
+    QJsonObject item{{"kind", ObservanceKindName(entry.kind)},
+                     {"n", entry.n},
+                     {"date", IsoDate(entry.date)},
+                     {"also", also}};
     addDay(item, entry.day);
     const QString text = ObservanceNote(entry, answer.day);
     item[u"note"] = text.isEmpty() ? QJsonValue() : QJsonValue(text);
@@ -406,83 +350,39 @@ QByteArray PlacesJson()
 
 namespace {
 
-// How an answer's observances say where their date came from.
-QString EnteredLine(const Answer &answer)
+// Whose observances these are and how their date was reckoned, as the events say it.
+core::ScheduleOwner OwnerOf(const Answer &answer)
 {
-    if (answer.entered == answer.rozDate)
-        return QStringLiteral("Entered date %1").arg(IsoDate(answer.entered));
-    if (answer.sun)
-        return QStringLiteral("Entered date %1, before sunrise at %2, so reckoned from %3")
-            .arg(IsoDate(answer.entered), answer.sun->place.name, IsoDate(answer.rozDate));
-    return QStringLiteral("Entered date %1, before dawn, so reckoned from %2")
-        .arg(IsoDate(answer.entered), IsoDate(answer.rozDate));
-}
-
-// The same inputs give the same identity, so importing again updates the events; the person's
-// name keeps two people's observances of one date apart. Without a name the identity is the one
-// files written before names existed carry.
-QString EventIdentity(const Observance &entry, const Answer &answer)
-{
-    QString uid = QStringLiteral("%1-%2-%3-%4")
-                      .arg(IsoDate(answer.rozDate), CalendarName(answer.calendar),
-                           slugOf(entry, answer), QString::number(entry.n));
-    if (!answer.person.isEmpty())
-        uid += u'-' + QString::fromLatin1(answer.person.toUtf8().toPercentEncoding());
-    return uid + u'@' + QUrl(kWebAddress).host();
-}
-
-icalcomponent *ObservanceEvent(const Observance &entry, const Answer &answer,
-                               const icaltimetype &stamp, std::optional<int> remindDays)
-{
-    const RozRow &row = RozRowOf(entry.day.roz);
-    icalcomponent *event = icalcomponent_new_vevent();
-    icalcomponent_add_property(
-        event, icalproperty_new_uid(EventIdentity(entry, answer).toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-    const icaltimetype start = IcalDate(entry.date);
-    icalcomponent_add_property(event, icalproperty_new_dtstart(start));
-    icalcomponent_add_property(
-        event, icalproperty_new_dtend(icaltime_add(start, icaldurationtype_from_int(86400))));
-    const QString summary =
-        (answer.person.isEmpty() ? QString() : answer.person + QStringLiteral(": ")) +
-        FromCore(row.name) + QStringLiteral(", ") + what(entry, answer);
-    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
-    QStringList description = {
-        QStringLiteral("Roz %1 %2: %3")
-            .arg(QString::number(entry.day.roz), FromCore(row.name), FromCore(row.meaning)),
-        reckoningLine(entry.day, answer.calendar), EnteredLine(answer)};
-    if (entry.gathaKeptAs != 0)
-        description.insert(2, ObservanceNote(entry, answer.day));
-    if (!answer.person.isEmpty())
-        description.prepend(QStringLiteral("Observance for %1").arg(answer.person));
-    icalcomponent_add_property(
-        event, icalproperty_new_description(description.join(u'\n').toUtf8().constData()));
-    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-    if (remindDays) {
-        icalcomponent *alarm = icalcomponent_new_valarm();
-        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-        icaltriggertype trigger = icaltriggertype_from_int(-*remindDays * 86400);
-        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-        icalcomponent_add_property(alarm,
-                                   icalproperty_new_description(summary.toUtf8().constData()));
-        icalcomponent_add_component(event, alarm);
-    }
-    return event;
+    return {answer.entered,
+            answer.rozDate,
+            answer.calendar,
+            answer.day,
+            answer.person.toStdString(),
+            answer.yearlyName.toStdString(),
+            answer.sun ? answer.sun->place.name.toStdString() : std::string()};
 }
 
 } // namespace
 
-void AddObservanceEvents(icalcomponent *calendar, const Answer &answer, const QDateTime &stamp,
+void AddObservanceEvents(std::vector<core::CalendarEvent> &events, const Answer &answer,
                          std::optional<int> remindDays)
 {
-    const icaltimetype dtstamp = IcalStamp(stamp.toSecsSinceEpoch());
-    for (const Observance &entry : answer.observances.value_or(std::vector<Observance>{}))
-        icalcomponent_add_component(calendar, ObservanceEvent(entry, answer, dtstamp, remindDays));
+    if (!answer.observances)
+        return;
+    std::vector<core::CalendarEvent> more =
+        core::ObservanceEvents(*answer.observances, OwnerOf(answer), remindDays);
+    events.insert(events.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
+}
+
+QByteArray CalendarFileBytes(const std::vector<core::CalendarEvent> &events, const QDateTime &stamp)
+{
+    return QByteArray::fromStdString(core::CalendarFileText(events, stamp.toSecsSinceEpoch()));
 }
 
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays)
 {
-    const CalendarFile calendar = NewCalendarFile();
-    AddObservanceEvents(calendar.get(), answer, stamp, remindDays);
-    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+    std::vector<core::CalendarEvent> events;
+    AddObservanceEvents(events, answer, remindDays);
+    return CalendarFileBytes(events, stamp);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/names.h"
+#include "calendar/observancetext.h"
 #include "calendar/reckonings.h"
 #include "platform/placetime.h"
 
@@ -11,7 +12,6 @@
 #include <QJsonObject>
 #include <QString>
 #include <QVariant>
-#include <libical/ical.h>
 #include <optional>
 #include <span>
 #include <vector>
@@ -74,10 +74,12 @@ QString ScriptKeys(); // "english, gujarati or persian", for a usage line
 // its names are drawn so that they never depend on which fonts the system falls back to.
 QString ScriptFamily(Script script);
 
-// The texts of one observance, as every listing of a schedule writes them; the names of another
-// script stand beside the English ("VAHISHTOIST (35) વહીસ્તોઈસ્ત").
+// The texts of one observance, as every listing of a schedule writes them: calendar/'s own, in
+// the toolkit's strings. The names of another script stand beside the English ("VAHISHTOIST
+// (35) વહીસ્તોઈસ્ત").
 QString ObservanceKindName(ObservanceKind kind); // "year", "month" or "day"
-// "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance.
+// "Day 4", "Month 3", "Year 2027", or "Roz birthday 2027" for a birth's yearly observance;
+// "Year 2026 (month 12)" where it stands for another on its day.
 QString ObservanceLabel(const Observance &entry, const Answer &answer);
 QString RozText(const ZoroastrianDay &day, Script names = Script::English); // "VAHISHTOIST (35)"
 // "Farvardin", or "-" on a day of no mah
@@ -116,7 +118,8 @@ QString toText(const Answer &answer, const RegionalSettings &settings);
 QByteArray toJson(const Answer &answer);
 // A day's roz, name, mah, mah_name and yz_year, as every JSON answer gives them.
 QJsonObject DayObject(const ZoroastrianDay &day);
-// One observance as the JSON of a schedule lists it: kind, n, date, the roz and mah, the note.
+// One observance as the JSON of a schedule lists it: kind, n, date, the roz and mah, the note,
+// and `also`, the observances it stands for.
 QJsonObject ObservanceObject(const Observance &entry, const Answer &answer);
 // The built-in places, one a line, or as a JSON list of place objects.
 QString PlacesText();
@@ -125,5 +128,8 @@ QByteArray PlacesJson();
 // which RFC 5545 asks of every event; a reminder, when asked for, that many days before.
 QByteArray toICalendar(const Answer &answer, const QDateTime &stamp, std::optional<int> remindDays);
 // The same events into a calendar file being made, beside other answers' events.
-void AddObservanceEvents(icalcomponent *calendar, const Answer &answer, const QDateTime &stamp,
+void AddObservanceEvents(std::vector<core::CalendarEvent> &events, const Answer &answer,
                          std::optional<int> remindDays);
+// A calendar file of the events, stamped with the time of writing.
+QByteArray CalendarFileBytes(const std::vector<core::CalendarEvent> &events,
+                             const QDateTime &stamp);

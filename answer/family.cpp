@@ -33,19 +33,7 @@ std::optional<CalendarDate> RozDateOf(const FamilyEntry &entry, std::optional<Su
 
 QString YearlyName(EventKind kind)
 {
-    switch (kind) {
-    case EventKind::Death:
-        return {};
-    case EventKind::Birth:
-        return QStringLiteral("Roz birthday");
-    case EventKind::Wedding:
-        return QStringLiteral("Roz anniversary");
-    case EventKind::Navjote:
-        return QStringLiteral("Navjote anniversary");
-    case EventKind::Other:
-        break;
-    }
-    return QStringLiteral("Yearly");
+    return FromCore(core::YearlyName(kind));
 }
 
 QString EventKindTitle(EventKind kind)
@@ -194,7 +182,12 @@ QByteArray toJson(const Upcoming &upcoming)
         const auto &[entry, answer] = upcoming.entries[item.entry];
         const Observance &o = item.observance;
         const QString note = ObservanceNote(o, answer.day);
-        json.begin('{').key("date").value(o.date);
+        json.begin('{').key("also").begin('[');
+        for (const AlsoKept &other : o.also) {
+            json.begin('{').key("kind").value(ObservanceKindName(other.kind));
+            json.key("n").value(other.n).end('}');
+        }
+        json.end(']').key("date").value(o.date);
         json.key("event").value(EventKindName(entry.kind)).key("id").value(entry.id);
         json.key("kind").value(ObservanceKindName(o.kind)).key("mah");
         o.day.mah != 0 ? json.value(o.day.mah) : json.null();
@@ -212,10 +205,10 @@ QByteArray toJson(const Upcoming &upcoming)
 QByteArray toICalendar(const Upcoming &upcoming, const QDateTime &stamp,
                        std::optional<int> remindDays)
 {
-    const CalendarFile calendar = NewCalendarFile();
+    std::vector<core::CalendarEvent> events;
     for (const auto &[entry, answer] : upcoming.entries)
-        AddObservanceEvents(calendar.get(), answer, stamp, remindDays);
-    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+        AddObservanceEvents(events, answer, remindDays);
+    return CalendarFileBytes(events, stamp);
 }
 
 QString ReminderSummary(const Upcoming &upcoming)

@@ -5,7 +5,6 @@
 #include "answer/answer.h"
 #include "answer/skyanswer.h"
 #include "answer/writtenforms.h"
-#include "platform/addresses.h"
 #include "platform/regional.h"
 
 #include <QJsonArray>
@@ -13,9 +12,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QUrl>
 #include <algorithm>
-#include <libical/ical.h>
 #include <memory>
 
 namespace {
@@ -151,43 +148,7 @@ QByteArray toJson(const FestivalsAnswer &answer)
 
 QByteArray toICalendar(const FestivalsAnswer &answer, const QDateTime &stamp)
 {
-    const CalendarFile calendar = NewCalendarFile();
-    const icaltimetype dtstamp = IcalStamp(stamp.toSecsSinceEpoch());
-    const QString host = QUrl(kWebAddress).host();
-    for (const FestivalOccurrence &o : answer.festivals) {
-        icalcomponent *event = icalcomponent_new_vevent();
-        // A festival falls once in a YZ year of its reckoning, even where a 365-day year
-        // brings it twice into one Gregorian year; Jamshedi Navroz, by the Gregorian date, at
-        // most once in a YZ year too.
-        const QString uid = QStringLiteral("festival-%1-%2-%3@%4")
-                                .arg(FromCore(o.festival->key))
-                                .arg(o.day.yzYear)
-                                .arg(CalendarName(answer.calendar), host);
-        icalcomponent_add_property(event, icalproperty_new_uid(uid.toUtf8().constData()));
-        icalcomponent_add_property(event, icalproperty_new_dtstamp(dtstamp));
-        const icaltimetype start = IcalDate(o.first);
-        icalcomponent_add_property(event, icalproperty_new_dtstart(start));
-        icalcomponent_add_property(event, icalproperty_new_dtend(icaltime_add(
-                                              start, icaldurationtype_from_int(86400 * o.days))));
-        const QString name = FestivalName(*o.festival);
-        icalcomponent_add_property(event, icalproperty_new_summary(name.toUtf8().constData()));
-        const QString description =
-            QStringLiteral("%1: %2 %3 from roz %4 %5, %6, YZ %7, in the %8 reckoning.")
-                .arg(name)
-                .arg(o.days)
-                .arg(o.days == 1 ? QStringLiteral("day") : QStringLiteral("days"))
-                .arg(o.day.roz)
-                .arg(FromCore(RozRowOf(o.day.roz).name),
-                     o.day.mah != 0 ? QStringLiteral("Mah ") + FromCore(MahName(o.day.mah))
-                                    : QStringLiteral("no mah"))
-                .arg(o.day.yzYear)
-                .arg(CalendarTitle(answer.calendar));
-        icalcomponent_add_property(event,
-                                   icalproperty_new_description(description.toUtf8().constData()));
-        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(calendar.get(), event);
-    }
-    return QByteArray(icalcomponent_as_ical_string(calendar.get()));
+    return CalendarFileBytes(core::FestivalEvents(answer.festivals, answer.calendar), stamp);
 }
 
 namespace {

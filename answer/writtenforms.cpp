@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "answer/writtenforms.h"
 
+#include "calendar/observancetext.h"
 #include "platform/regional.h"
 
 #include <QJsonArray>
@@ -10,41 +11,7 @@
 
 QString IsoDate(CalendarDate date)
 {
-    // Written digit by digit: a long list writes thousands of these.
-    QString text(10, u'-');
-    const auto put = [&](qsizetype at, int twoDigits) {
-        text[at] = QChar(u'0' + twoDigits / 10);
-        text[at + 1] = QChar(u'0' + twoDigits % 10);
-    };
-    put(0, date.year() / 100);
-    put(2, date.year() % 100);
-    put(5, date.month());
-    put(8, date.day());
-    return text;
-}
-
-icaltimetype IcalDate(CalendarDate date)
-{
-    icaltimetype time = icaltime_null_date();
-    time.year = date.year();
-    time.month = date.month();
-    time.day = date.day();
-    return time;
-}
-
-CalendarFile NewCalendarFile()
-{
-    CalendarFile calendar(icalcomponent_new_vcalendar(), &icalcomponent_free);
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(),
-                               icalproperty_new_prodid("-//Dalvane//dalvane-cli//EN"));
-    return calendar;
-}
-
-icaltimetype IcalStamp(qint64 secondsSinceEpoch)
-{
-    return icaltime_from_timet_with_zone(time_t(secondsSinceEpoch), 0,
-                                         icaltimezone_get_utc_timezone());
+    return QString::fromLatin1(core::IsoDate(date));
 }
 
 JsonWriter &JsonWriter::begin(char bracket)
@@ -100,7 +67,7 @@ JsonWriter &JsonWriter::value(std::string_view utf8)
 JsonWriter &JsonWriter::value(CalendarDate date)
 {
     separate();
-    m_text += '"' + IsoDate(date).toLatin1() + '"';
+    m_text += '"' + QByteArray::fromStdString(core::IsoDate(date)) + '"';
     return *this;
 }
 

@@ -10,18 +10,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <libical/ical.h>
-#include <memory>
 #include <string_view>
 #include <vector>
 
-QString IsoDate(CalendarDate date);       // "2025-08-15"
-icaltimetype IcalDate(CalendarDate date); // an all-day date for a calendar file
-using CalendarFile = std::unique_ptr<icalcomponent, decltype(&icalcomponent_free)>;
-// An empty calendar with the version and the producer every file of ours carries.
-CalendarFile NewCalendarFile();
-// The time of writing, which RFC 5545 asks of every event, in UTC.
-icaltimetype IcalStamp(qint64 secondsSinceEpoch);
+QString IsoDate(CalendarDate date); // "2025-08-15"
 // JSON written as it is built, byte for byte as QJsonDocument writes its compact form: callers
 // give each object's keys in the sorted order QJsonObject keeps. A list of a thousand objects
 // written so takes a tenth of the time it takes to build them as QJsonObjects first.

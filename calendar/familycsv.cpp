@@ -4,6 +4,7 @@
 // The family's days as a spreadsheet keeps them (RFC 4180), one row an entry.
 #include "calendar/checks.h"
 #include "calendar/familydocument.h"
+#include "calendar/observancetext.h"
 
 #include <algorithm>
 #include <array>
@@ -307,8 +308,8 @@ std::string FamilyCsv(const std::vector<FamilyRecord> &entries)
         const bool death = entry.kind == EventKind::Death;
         const std::string cells[] = {entry.person,
                                      std::string(EventKindWord(entry.kind)),
-                                     IsoDateText(entry.date),
-                                     std::string(ReckoningWord(entry.calendar)),
+                                     core::IsoDate(entry.date),
+                                     std::string(core::CalendarName(entry.calendar)),
                                      entry.beforeDawn ? "true" : "false",
                                      entry.time ? ClockText(*entry.time) : "",
                                      entry.place,

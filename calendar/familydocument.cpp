@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/familydocument.h"
 
+#include "calendar/observancetext.h"
+
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -68,8 +70,8 @@ void PutEntry(std::string &out, const FamilyRecord &entry)
     out += "        {\n";
     key("before_dawn");
     out += entry.beforeDawn ? "true,\n" : "false,\n";
-    text("calendar", ReckoningWord(entry.calendar), true);
-    text("date", IsoDateText(entry.date), true);
+    text("calendar", core::CalendarName(entry.calendar), true);
+    text("date", core::IsoDate(entry.date), true);
     key("days");
     if (!death) {
         out += "null";

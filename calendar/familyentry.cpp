@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/familyentry.h"
 
+#include "calendar/observancetext.h"
+
 #include <algorithm>
 #include <iterator>
 #include <set>
@@ -92,17 +94,10 @@ std::optional<EventKind> EventKindOfWord(std::string_view word)
     return std::nullopt;
 }
 
-std::string_view ReckoningWord(Reckoning calendar)
-{
-    return calendar == Reckoning::Shahenshahi ? "shahenshahi"
-           : calendar == Reckoning::Kadmi     ? "kadmi"
-                                              : "fasli";
-}
-
 std::optional<Reckoning> ReckoningOfWord(std::string_view word)
 {
     for (Reckoning calendar : kReckonings) {
-        if (word == ReckoningWord(calendar))
+        if (word == core::CalendarName(calendar))
             return calendar;
     }
     return std::nullopt;
@@ -231,19 +226,6 @@ std::optional<CalendarDate> IsoDateOf(std::string_view text)
         fields[field] = fields[field] * 10 + (text[i] - '0');
     }
     return CalendarDate::fromYmd(fields[0], fields[1], fields[2]);
-}
-
-std::string IsoDateText(CalendarDate date)
-{
-    std::string text = "0000-00-00";
-    const auto put = [&](std::size_t end, int number) {
-        for (std::size_t i = end; number > 0; --i, number /= 10)
-            text[i] = char('0' + number % 10);
-    };
-    put(3, date.year());
-    put(6, date.month());
-    put(9, date.day());
-    return text;
 }
 
 std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const PlaceCheck &checkPlace)

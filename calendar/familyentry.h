@@ -6,7 +6,7 @@
 // desktop's register and the page read, check and write entries here, so that both keep the
 // same entries and say the same of a bad one. Texts are UTF-8.
 #include "calendar/calendardate.h"
-#include "calendar/reckonings.h"
+#include "calendar/reckonings.h" // EventKind
 
 #include <cstdint>
 #include <functional>
@@ -15,23 +15,12 @@
 #include <string_view>
 #include <vector>
 
-// Whose day a family keeps.
-enum class EventKind
-{
-    Death,
-    Birth,
-    Wedding,
-    Navjote,
-    Other,
-};
-
 // "death", "birth", "wedding", "navjote" or "other": the kind as documents and the register
 // write it; and the kind of such a word, nullopt for any other text.
 std::string_view EventKindWord(EventKind kind);
 std::optional<EventKind> EventKindOfWord(std::string_view word);
 
-// "shahenshahi", "kadmi" or "fasli", as documents and the command line name a reckoning.
-std::string_view ReckoningWord(Reckoning calendar);
+// The reckoning core::CalendarName names so, nullopt for any other text.
 std::optional<Reckoning> ReckoningOfWord(std::string_view word);
 
 inline constexpr int kLongestPersonName = 200; // characters
@@ -83,9 +72,9 @@ bool IsUtf8(std::string_view text);
 std::optional<int> ClockMinutes(std::string_view text);
 std::string ClockText(int minutes);
 
-// An ISO date "yyyy-mm-dd" within the calendar, nullopt for anything else; and a date so written.
+// An ISO date "yyyy-mm-dd" within the calendar, as core::IsoDate writes one; nullopt for
+// anything else.
 std::optional<CalendarDate> IsoDateOf(std::string_view text);
-std::string IsoDateText(CalendarDate date);
 
 // The problem with a place text in words, or nullopt when it reads: a front end checks places
 // with what it knows of time zones.

@@ -48,8 +48,9 @@ static_assert(std::size(kPlaces) >= 25, "the cities of India and Pakistan, Iran,
 
 bool SameName(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
 }
 
 } // namespace
@@ -61,7 +62,8 @@ std::span<const PlaceRow> BuiltInPlaces()
 
 const PlaceRow *BuiltInPlace(std::string_view name)
 {
-    const auto found = std::ranges::find_if(
-        kPlaces, [name](const PlaceRow &row) { return SameName(row.name, name); });
+    const auto found =
+        std::find_if(std::begin(kPlaces), std::end(kPlaces),
+                     [name](const PlaceRow &row) { return SameName(row.name, name); });
     return found != std::end(kPlaces) ? found : nullptr;
 }

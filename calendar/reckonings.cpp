@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
 
 namespace {
 
@@ -49,6 +50,23 @@ constexpr RozRow kAvardadSalGahRow = {
 constexpr std::string_view kMahNames[12] = {
     "Farvardin", "Ard-i-Behesht", "Khordard", "Tir", "Amerdaad", "Shehrevar",
     "Meher",     "Aavaan",        "Aadar",    "Dae", "Behman",   "Asfandarmad"};
+
+// The observances in the order they were made, each day once: the first made on a day stands for
+// the others, which it names, so that a calendar gains one event a day under the identity the
+// first had before.
+std::vector<Observance> EachDayOnce(std::vector<Observance> entries)
+{
+    std::vector<Observance> kept;
+    std::map<CalendarDate, size_t> byDay;
+    for (Observance &entry : entries) {
+        const auto [at, first] = byDay.try_emplace(entry.date, kept.size());
+        if (first)
+            kept.push_back(std::move(entry));
+        else
+            kept[at->second].also.push_back({entry.kind, entry.n});
+    }
+    return kept;
+}
 
 } // namespace
 
@@ -122,7 +140,7 @@ std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
     std::vector<Observance> entries;
     auto add = [&](ObservanceKind kind, int n, std::optional<CalendarDate> date, int keptAs = 0) {
         if (date)
-            entries.push_back({kind, n, *date, ZoroastrianDayOf(*date, calendar), keptAs});
+            entries.push_back({kind, n, *date, ZoroastrianDayOf(*date, calendar), keptAs, {}});
     };
     for (int year : request.years)
         add(ObservanceKind::Year, year, SameRozDateInYear(rozDate, year, calendar));
@@ -139,11 +157,11 @@ std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
 
     // The days are a set: "4, 4, 10" keeps the 4th day once, as one event with one identity.
     std::vector<int> days = request.days;
-    std::ranges::sort(days);
+    std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());
     for (int n : days)
         add(ObservanceKind::Day, n, DateOfDayNumber(DayNumber(rozDate) + n - 1));
-    return entries;
+    return EachDayOnce(std::move(entries));
 }
 
 std::vector<int> TargetYears(int from, int count, const DateTextRules &rules)

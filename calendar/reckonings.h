@@ -64,11 +64,29 @@ std::optional<CalendarDate> SameRozDateIn(Reckoning calendar, CalendarDate rozDa
 const RozRow &RozRowOf(int roz);   // roz [1, 36]
 std::string_view MahName(int mah); // mah [1, 12]
 
+// Whose day a family keeps: a death's schedule has its days and months, every other kind only
+// the same roz and mah every year.
+enum class EventKind
+{
+    Death,
+    Birth,
+    Wedding,
+    Navjote,
+    Other,
+};
+
 enum class ObservanceKind
 {
     Year,
     Month,
     Day,
+};
+
+// An observance by its kind and number alone: one that another on the same day stands for.
+struct AlsoKept
+{
+    ObservanceKind kind;
+    int n;
 };
 
 struct Observance
@@ -80,6 +98,10 @@ struct Observance
     // A Gatha day has no roz in a month: the n-th Gatha day is kept on roz n, and
     // Avardad-sal-gah as the fifth. Which roz that is on a month entry made so, 0 otherwise.
     int gathaKeptAs;
+    // The observances of the same event that fall on this one's day and are kept in it: the
+    // twelfth month's roz and mah are the first anniversary's. Months before days, each kind in
+    // its own order.
+    std::vector<AlsoKept> also;
 };
 
 struct ScheduleRequest
@@ -89,7 +111,9 @@ struct ScheduleRequest
     std::vector<int> days; // day 1 is the roz date; a set, however often a day is given
 };
 
-// Entries that fall outside the calendar or before the year of the roz date are left out.
+// Entries that fall outside the calendar or before the year of the roz date are left out. Each
+// day is kept once: where observances fall on one day, a yearly one stands for a month's and a
+// day's, a month's for a day's, and the others are listed in its `also`.
 std::vector<Observance> MakeSchedule(CalendarDate rozDate, Reckoning calendar,
                                      const ScheduleRequest &request);
 

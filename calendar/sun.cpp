@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/sun.h"
 
+#include "calendar/julianday.h"
 #include "calendar/vectorstate.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr double kUnixEpochJd = 2440587.5;
 constexpr double kJ2000 = 2451545.0;
 constexpr UtSeconds kHour = 3600;
 constexpr double kRadian = 3.14159265358979323846 / 180.0;
@@ -33,11 +33,6 @@ double JulianDayOf(CalendarDate date)
     using namespace std::chrono;
     const sys_days day = year(date.year()) / date.month() / date.day();
     return kUnixEpochJd + double(day.time_since_epoch().count());
-}
-
-UtSeconds ToMinute(double julianDay)
-{
-    return UtSeconds(std::llround((julianDay - kUnixEpochJd) * 1440.0)) * 60;
 }
 
 // The sun's apparent place and the equation of the equinoxes at one instant of dynamical
@@ -219,4 +214,28 @@ Gah GahAt(UtSeconds moment, const SunDay &day, UtSeconds previousTransit, bool s
     if (moment < day.set)
         return Gah::Uziran;
     return moment < day.transit + 12 * kHour ? Gah::Aiwisruthrem : Gah::Ushahin;
+}
+
+SunMoment SunMomentOf(UtSeconds moment, CalendarDate date, const SunDay &day, double latitude,
+                      double longitude, Reckoning calendar)
+{
+    SunMoment at{moment < day.rise, Gah::Havan};
+    // Before sunrise the night's solar midnight follows the noon of the day before; where that
+    // day has none (the edge of a polar night) twelve hours before this day's noon stands in.
+    UtSeconds previousTransit = day.transit - 86400;
+    if (at.beforeSunrise && date > CalendarDate::first()) {
+        const SunDay before = SunOn(date.previousDay(), latitude, longitude);
+        if (before.daylight == Daylight::RisesAndSets)
+            previousTransit = before.transit;
+    }
+    at.gah =
+        GahAt(moment, day, previousTransit, KeepsSecondHavan(ZoroastrianDayOf(date, calendar)));
+    return at;
+}
+
+std::string NoSunriseMessage(std::string_view place, std::string_view dateText, Daylight daylight)
+{
+    return "No sunrise at " + std::string(place) + " on " + std::string(dateText) +
+           ": the sun stays " + (daylight == Daylight::AlwaysUp ? "above" : "below") +
+           " the horizon all day";
 }

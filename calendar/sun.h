@@ -5,6 +5,7 @@
 #include "calendar/reckonings.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // A moment in universal time: seconds since 1 January 1970, 00:00 UT.
@@ -52,3 +53,16 @@ bool KeepsSecondHavan(const ZoroastrianDay &day);
 // `previousTransit` is the solar noon of the day before: solar midnight is twelve hours after
 // it, and a moment before sunrise lies between the two Gah of the night.
 Gah GahAt(UtSeconds moment, const SunDay &day, UtSeconds previousTransit, bool secondHavan);
+
+// An event at a moment of its local date at a place, against that date's sun there (`day`,
+// which rises and sets): on which side of sunrise it fell, and in which Gah.
+struct SunMoment
+{
+    bool beforeSunrise;
+    Gah gah;
+};
+SunMoment SunMomentOf(UtSeconds moment, CalendarDate date, const SunDay &day, double latitude,
+                      double longitude, Reckoning calendar);
+// Why a date at a place has no sunrise: "No sunrise at Tromso on 15-Dec-2025: the sun stays
+// below the horizon all day", the date written as the caller writes it.
+std::string NoSunriseMessage(std::string_view place, std::string_view dateText, Daylight daylight);

@@ -126,6 +126,25 @@ void TestCli::runs_data()
              "Year 2001   Monday, 20 August 2001    VAHISHTOIST (35)  -          1370\n"
              "Month 1     Saturday, 25 August 2001  ASFANDARMAD (5)   Farvardin  1371  Gatha day "
              "5 kept on roz 5\n"},
+        // The twelfth month's roz and mah are the first anniversary's: one observance.
+        {"schedule table, the first varsi once", "en_GB.UTF-8",
+         "schedule --order dmy --from 2002 --years 1 --months 12 25-08-2001",
+         "0||25-Aug-2001: ASFANDARMAD (5), Mah Farvardin, YZ 1371, Shahenshahi\nObservance         "
+         "   Date                        Roz              Mah            YZ    Note\nYear 2002 (mon"
+         "th 12)  Sunday, 25 August 2002      ASFANDARMAD (5)  Farvardin      1372\nMonth 1  ..."},
+        {"schedule in JSON, the event's day once", "C",
+         "schedule --order dmy --from 2001 --years 1 --days 1 --json 25-08-2001",
+         "0||{\"calendar\":\"shahenshahi\",\"entered\":\"2001-08-25\",\"mah\":1,\"mah_name\":"
+         "\"Farvardin\",\"mah_names\":{\"en\":\"Farvardin\",\"fa\":\"فروردین\",\"gu\":\"ફરવરદીન"
+         "\"},\"meaning\":\"The Discernment between Right and Wrong : Insight into the  Realities "
+         "of Life (Asha), to distinguish Unrealities (druj).\",\"name\":\"ASFANDARMAD\",\"names\""
+         ":{\"en\":\"ASFANDARMAD\",\"fa\":\"سپندارمذ\",\"gu\":\"સ્પેન્દાર્મદ\"},\"observances\""
+         ":[{\"also\":[{\"kind\":\"day\",\"n\":1}],\"date\":\"2001-08-25\",\"kind\":\"year\","
+         "\"mah\":1,\"mah_name\":\"Farvardin\",\"mah_names\":{\"en\":\"Farvardin\",\"fa\":\"فرو"
+         "ردین\",\"gu\":\"ફરવરદીન\"},\"n\":2001,\"name\":\"ASFANDARMAD\",\"names\":{\"en\":"
+         "\"ASFANDARMAD\",\"fa\":\"سپندارمذ\",\"gu\":\"સ્પેન્દાર્મદ\"},\"note\":null,\"roz\":5,"
+         "\"yz_year\":1371}],\"person\":null,\"reckoning\":\"2001-08-25\",\"roz\":5,\"same_roz"
+         "_date\":\"2001-08-25\",\"year\":\"2001\",\"yz_year\":1371}\n"},
         {"help", "C", "--help", "0||Usage: " DALVANE_CLI " [options] DATE [YEAR]\n..."},
         {"schedule help", "C", "schedule --help", "0||Usage: " DALVANE_CLI " [options] schedu..."},
         {"calendar file", "C",
@@ -142,6 +161,16 @@ void TestCli::runs_data()
          "shaw Mehta: VAHISHTOIST, year 2002|Observance for Dinshaw Mehta\nRoz 35 VAHISHTOIST: T"
          "he Fifth Gatha - It's Papeti Day !\nNo mah (Gatha days), YZ 1371, Shahenshahi\nEntered"
          " date 2001-08-20|"},
+        // One event where two fall on one day, under the identity of the one that stands.
+        {"calendar file, a year for a day", "C",
+         "schedule --order dmy --name Framroze --from 2002 --years 1 --days 366 --remind 1 --ics - "
+         "25-08-2001",
+         "0||2001-08-25-shahenshahi-year-2002-Framroze@dalvane.example.org|date|20020825|Framroze: "
+         "A"
+         "SFANDARMAD, year 2002 (day 366)|Observance for Framroze\nRoz 5 ASFANDARMAD: The Discernme"
+         "nt between Right and Wrong : Insight into the  Realities of Life (Asha), to distinguish "
+         "Un"
+         "realities (druj).\nMah Farvardin, YZ 1372, Shahenshahi\nEntered date 2001-08-25|-P1D"},
         {"today", "C", "--today --json", "0||{\"calendar\":..."},
         {"version", "C", "--version", "0||Dalvane version 2.0.2\n"},
         {"year first", "sv_SE.UTF-8", "schedule 20-08-2001",
@@ -194,7 +223,8 @@ void TestCli::runs_data()
          "6 27 28 29 30 31\nroz  11 12 13 14 15 16 17\n\n05-Aug-2025  Tue  Muktad              "
          "      10 days, to 14-Aug-2025\n10-Aug-2025  Sun  Hamaspathmaedem Gahambar  5 days, to 1"
          "4-Aug-2025\n14-Aug-2025  Thu  Pateti\n15-Aug-2025  Fri  Navroz\n20-Aug-2025  Wed  Kho"
-         "rdad Sal\n\nFirst quarter  Fri 01-Aug-2025 18:11\nFull moon      Sat 09-Aug-2025 13:25\nLast"
+         "rdad Sal\n\nFirst quarter  Fri 01-Aug-2025 18:11\nFull moon      Sat 09-Aug-2025 "
+         "13:25\nLast"
          " quarter   Sat 16-Aug-2025 10:42\nNew moon       Sat 23-Aug-2025 11:36\nFirst quarter  "
          "Sun 31-Aug-2025 11:55\n"},
         {"wall calendar", "en_US.UTF-8", "calendar --from 2025-08 --months 2 --pdf OUT.pdf",
@@ -335,6 +365,15 @@ void TestCli::familyRegister()
     QVERIFY(RunCli("C", "family list --json" + first)
                 .contains("\"mah\":null,\"mah_name\":null,\"mah_names\":null,\"months\":12,"
                           "\"name\":\"VAHISHTOIST\""));
+    // The first anniversary stands for the twelfth month, which has its roz and mah.
+    const QString third = " --register " + directory.filePath("third.sqlite");
+    QCOMPARE(RunCli("C", "family add --order dmy --name Framroze 25-08-2001" + third),
+             "0||Added 1: Framroze\n");
+    QCOMPARE(RunCli("C", "family upcoming --from 2002-08-25 --days 1 --json" + third),
+             "0||{\"days\":1,\"from\":\"2002-08-25\",\"observances\":[{\"also\":[{\"kind\":\"mo"
+             "nth\",\"n\":12}],\"date\":\"2002-08-25\",\"event\":\"death\",\"id\":1,\"kind\":\"ye"
+             "ar\",\"mah\":1,\"mah_name\":\"Farvardin\",\"n\":2002,\"name\":\"ASFANDARMAD\",\"not"
+             "e\":null,\"person\":\"Framroze\",\"roz\":5,\"yz_year\":1372}]}\n");
     QFile(document).open(QIODevice::WriteOnly);
     QVERIFY(RunCli("C", "family import " + document + second).startsWith("1|"));
     QCOMPARE(RunCli("C", "family remove 3" + second).section(u'|', 0, 0), "1");

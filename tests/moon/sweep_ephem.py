@@ -1,9 +1,11 @@
 # SPDX-FileCopyrightText: 2026 The Dalvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The principal phases in 300 random spans of 40 days, 1900 to 2100, against PyEphem: the same
-# phases in the same order, each within two minutes (those within two minutes of either end of
-# a span are left out); and the lit fraction at the start of each
-# span within 0.01.
+# phases in the same order (those within two minutes of either end of a span are left out), each
+# within 70 s: half a minute of rounding to the minute, the rest the two ephemerides and their
+# delta T, which part by up to 23 s after 2040. A planetary or eccentricity term of the phases
+# left out or mistaken shows as 80 s or more. And the lit fraction at the start of each span
+# within 0.01.
 import datetime, random, subprocess, sys
 import ephem
 
@@ -36,7 +38,7 @@ for (a, b), answer in zip(spans, answers):
     same = len(got) == len(expected) and all(g[1] == e[1] for g, e in zip(got, expected))
     diffs = [abs(g[0] - e[0]) for g, e in zip(got, expected)] if same else [1e9]
     worst = max(worst, *diffs) if diffs else worst
-    if not same or max(diffs, default=0) > 120 or lit > 0.01:
+    if not same or max(diffs, default=0) > 70 or lit > 0.01:
         failures.append(f"{ephem.Date(start)}: {answer}; ephemeris {expected}, lit off {lit:.4f}")
 print(f"{len(spans)} spans, worst difference {worst:.1f} s, lit fraction {worstLit:.4f}",
       *failures[:20], sep="\n")

@@ -140,7 +140,9 @@ void TestReckonings::schedule_data()
 {
     QTest::addColumn<int>("reckoning");
     QTest::addColumn<CalendarDate>("date");
-    QTest::addColumn<QString>("entry"); // what it is = its date and roz, or none when left out
+    // What it is = its date and roz, or none when left out; then, in brackets, the observances
+    // asked for besides it that fall on its day and that it stands for.
+    QTest::addColumn<QString>("entry");
     QTest::newRow("36, leap year") << F << Date({2024, 3, 20}) << "year 2028 = 2028-03-20 36";
     QTest::newRow("36 to Gatha 5") << F << Date({2024, 3, 20}) << "year 2025 = 2025-03-20 35";
     QTest::newRow("Gatha 1, to common") << F << Date({2024, 3, 15}) << "year 2025 = 2025-03-16 31";
@@ -151,6 +153,12 @@ void TestReckonings::schedule_data()
     QTest::newRow("Avardad-sal-gah") << F << Date({2024, 3, 20}) << "month 1 = 2024-03-25 5 kept";
     QTest::newRow("month past the end") << S << Date({9999, 12, 1}) << "month 2 = none";
     QTest::newRow("day 4") << K << Date({2001, 8, 20}) << "day 4 = 2001-08-23 3";
+    QTest::newRow("the first varsi once")
+        << S << Date({2001, 8, 25}) << "year 2002 = 2002-08-25 5 (month 12, day 366)";
+    QTest::newRow("Fasli first varsi, leap")
+        << F << Date({2023, 5, 1}) << "year 2024 = 2024-05-01 12 (month 12, day 367)";
+    QTest::newRow("a month for a day")
+        << K << Date({2001, 8, 20}) << "month 1 = 2001-09-19 30 (day 31)";
 }
 
 void TestReckonings::schedule()
@@ -160,12 +168,27 @@ void TestReckonings::schedule()
     QFETCH(QString, entry);
     const QString what = entry.section(QStringLiteral(" = "), 0, 0);
     const int n = what.section(u' ', 1).toInt();
+    ScheduleRequest request{{n}, what.startsWith(u"month") ? n : 0, {n, n}};
+    const QString besides = entry.contains(u'(') ? entry.section(u'(', 1).chopped(1) : QString();
+    for (const QString &other : besides.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        const int m = other.section(u' ', 1).toInt();
+        if (other.startsWith(u"month"))
+            request.months = std::max(request.months, m);
+        else
+            request.days.push_back(m);
+    }
+    const auto name = [](ObservanceKind kind, int n) {
+        return QStringList{"year", "month", "day"}[int(kind)] + u' ' + QString::number(n);
+    };
     QStringList found;
-    for (const Observance &e :
-         MakeSchedule(date, kAll[reckoning], {{n}, what.startsWith(u"month") ? n : 0, {n, n}})) {
-        if (QStringList{"year", "month", "day"}[int(e.kind)] + u' ' + QString::number(e.n) == what)
+    for (const Observance &e : MakeSchedule(date, kAll[reckoning], request)) {
+        QStringList also;
+        for (const AlsoKept &other : e.also)
+            also << name(other.kind, other.n);
+        if (name(e.kind, e.n) == what)
             found << QDate(e.date.year(), e.date.month(), e.date.day()).toString(Qt::ISODate) +
-                         u' ' + QString::number(e.day.roz) + (e.gathaKeptAs != 0 ? " kept" : "");
+                         u' ' + QString::number(e.day.roz) + (e.gathaKeptAs != 0 ? " kept" : "") +
+                         (also.isEmpty() ? QString() : " (" + also.join(", ") + u')');
     }
     QCOMPARE(what + " = " + (found.isEmpty() ? QStringLiteral("none") : found.join(u';')), entry);
 }
