@@ -11,7 +11,7 @@
 std::optional<QString> EntryProblem(FamilyEntry &entry)
 {
     FamilyRecord record = ToCore(entry);
-    const std::optional<EntryFault> fault = EntryProblem(record, PlaceProblem);
+    const std::optional<EntryFault> fault = EntryProblem(record, SystemKnowsZone);
     entry = FromCore(record);
     return fault ? std::optional(FromCore(fault->message)) : std::nullopt;
 }
@@ -93,14 +93,14 @@ QByteArray FamilyCsvFile(const std::vector<FamilyEntry> &entries)
 
 std::variant<std::vector<FamilyEntry>, QString> ReadFamilyDocument(const QByteArray &document)
 {
-    return EntriesOf(ReadFamilyDocument(Bytes(document), PlaceProblem));
+    return EntriesOf(ReadFamilyDocument(Bytes(document), SystemKnowsZone));
 }
 
 std::variant<std::vector<FamilyEntry>, QString>
 ReadFamilyCsvFile(const QByteArray &file, std::optional<DateOrderCode> order,
                   const RegionalSettings &settings)
 {
-    return EntriesOf(ReadFamilyCsv(Bytes(file), order, settings.rules, PlaceProblem));
+    return EntriesOf(ReadFamilyCsv(Bytes(file), order, settings.rules, SystemKnowsZone));
 }
 
 std::variant<std::vector<FamilyEntry>, QString> ReadFamilyFile(const QByteArray &file,

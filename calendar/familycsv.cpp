@@ -249,7 +249,7 @@ std::string RowProblem(int row, std::string_view column, const std::string &prob
 std::variant<FamilyRecord, std::string> EntryOfRow(const CsvRow &row,
                                                    const std::vector<std::size_t> &columns,
                                                    const CellReading &reading,
-                                                   const PlaceCheck &checkPlace)
+                                                   const ZoneKnown &zoneKnown)
 {
     std::array<const std::string *, kColumnCount> cells{};
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
@@ -268,7 +268,7 @@ std::variant<FamilyRecord, std::string> EntryOfRow(const CsvRow &row,
                 ReadCellInto(kFamilyCsvColumns[column], cell, reading, entry))
             return RowProblem(row.number, kFamilyCsvColumns[column], *problem);
     }
-    if (std::optional<EntryFault> fault = EntryProblem(entry, checkPlace))
+    if (std::optional<EntryFault> fault = EntryProblem(entry, zoneKnown))
         return RowProblem(row.number, fault->field, fault->message);
     return entry;
 }
@@ -327,7 +327,7 @@ std::string FamilyCsv(const std::vector<FamilyRecord> &entries)
 
 std::variant<std::vector<FamilyRecord>, std::string>
 ReadFamilyCsv(std::string_view text, std::optional<DateOrderCode> order, const DateTextRules &rules,
-              const PlaceCheck &checkPlace)
+              const ZoneKnown &zoneKnown)
 {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
@@ -347,7 +347,7 @@ ReadFamilyCsv(std::string_view text, std::optional<DateOrderCode> order, const D
         if (std::all_of(cells.begin(), cells.end(), [](const auto &cell) { return cell.empty(); }))
             continue;
         std::variant<FamilyRecord, std::string> entry =
-            EntryOfRow(rows[i], std::get<std::vector<std::size_t>>(columns), reading, checkPlace);
+            EntryOfRow(rows[i], std::get<std::vector<std::size_t>>(columns), reading, zoneKnown);
         if (const std::string *problem = std::get_if<std::string>(&entry))
             return *problem;
         entries.push_back(std::move(std::get<FamilyRecord>(entry)));

@@ -185,7 +185,7 @@ std::optional<std::string> ReadRest(const Json &object, FamilyRecord &entry)
 
 // One entry of the document, fields missing or null taking their defaults, checked by
 // EntryProblem; the problem in words otherwise.
-std::variant<FamilyRecord, std::string> EntryOf(const Json &object, const PlaceCheck &checkPlace)
+std::variant<FamilyRecord, std::string> EntryOf(const Json &object, const ZoneKnown &zoneKnown)
 {
     if (!object.is_object())
         return std::string("an entry must be a JSON object");
@@ -205,7 +205,7 @@ std::variant<FamilyRecord, std::string> EntryOf(const Json &object, const PlaceC
     entry.date = *date;
     if (std::optional<std::string> problem = ReadRest(object, entry))
         return std::move(*problem);
-    if (std::optional<EntryFault> fault = EntryProblem(entry, checkPlace))
+    if (std::optional<EntryFault> fault = EntryProblem(entry, zoneKnown))
         return std::move(fault->message);
     return entry;
 }
@@ -222,8 +222,8 @@ std::string FamilyDocument(const std::vector<FamilyRecord> &entries)
     return out + "    ],\n    \"version\": " + std::to_string(kVersion) + "\n}\n";
 }
 
-std::variant<std::vector<FamilyRecord>, std::string>
-ReadFamilyDocument(std::string_view document, const PlaceCheck &checkPlace)
+std::variant<std::vector<FamilyRecord>, std::string> ReadFamilyDocument(std::string_view document,
+                                                                        const ZoneKnown &zoneKnown)
 {
     // Read without exceptions: the page's build has none.
     const Json root = Json::parse(document, nullptr, false);
@@ -243,7 +243,7 @@ ReadFamilyDocument(std::string_view document, const PlaceCheck &checkPlace)
     std::vector<FamilyRecord> entries;
     const Json &people = root["people"];
     for (std::size_t i = 0; i < people.size(); ++i) {
-        std::variant<FamilyRecord, std::string> read = EntryOf(people[i], checkPlace);
+        std::variant<FamilyRecord, std::string> read = EntryOf(people[i], zoneKnown);
         if (const std::string *problem = std::get_if<std::string>(&read))
             return "entry " + std::to_string(i + 1) + ": " + *problem;
         entries.push_back(std::move(std::get<FamilyRecord>(read)));

@@ -20,8 +20,8 @@ std::string FamilyDocument(const std::vector<FamilyRecord> &entries);
 // are required. Any bad entry refuses the whole document, and the message says which entry
 // (counted from 1) and what is wrong with it; so does a document of another format or of a
 // newer version.
-std::variant<std::vector<FamilyRecord>, std::string>
-ReadFamilyDocument(std::string_view document, const PlaceCheck &checkPlace);
+std::variant<std::vector<FamilyRecord>, std::string> ReadFamilyDocument(std::string_view document,
+                                                                        const ZoneKnown &zoneKnown);
 
 // What the document and CSV readers say of a field that does not read.
 inline constexpr std::string_view kKindProblem =
@@ -58,4 +58,4 @@ std::string FamilyCsv(const std::vector<FamilyRecord> &entries);
 // spreadsheet numbers it (the header is row 1) and the column.
 std::variant<std::vector<FamilyRecord>, std::string>
 ReadFamilyCsv(std::string_view text, std::optional<DateOrderCode> order, const DateTextRules &rules,
-              const PlaceCheck &checkPlace);
+              const ZoneKnown &zoneKnown);

@@ -228,7 +228,7 @@ std::optional<CalendarDate> IsoDateOf(std::string_view text)
     return CalendarDate::fromYmd(fields[0], fields[1], fields[2]);
 }
 
-std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const PlaceCheck &checkPlace)
+std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const ZoneKnown &zoneKnown)
 {
     entry.person = PersonNameOf(entry.person);
     if (entry.person.empty())
@@ -240,7 +240,8 @@ std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const PlaceCheck &ch
     if (entry.time && entry.place.empty())
         return EntryFault{"time", "a time is kept only with a place"};
     if (!entry.place.empty()) {
-        if (std::optional<std::string> problem = checkPlace(entry.place))
+        std::variant<PlaceText, std::string> place = ReadPlaceText(entry.place, zoneKnown);
+        if (std::string *problem = std::get_if<std::string>(&place))
             return EntryFault{"place", std::move(*problem)};
     }
     if (entry.kind != EventKind::Death) {

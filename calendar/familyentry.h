@@ -6,10 +6,10 @@
 // desktop's register and the page read, check and write entries here, so that both keep the
 // same entries and say the same of a bad one. Texts are UTF-8.
 #include "calendar/calendardate.h"
+#include "calendar/placetext.h"
 #include "calendar/reckonings.h" // EventKind
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,10 +76,6 @@ std::string ClockText(int minutes);
 // anything else.
 std::optional<CalendarDate> IsoDateOf(std::string_view text);
 
-// The problem with a place text in words, or nullopt when it reads: a front end checks places
-// with what it knows of time zones.
-using PlaceCheck = std::function<std::optional<std::string>(std::string_view place)>;
-
 // What is wrong with an entry and the field to blame ("person", "time", "place", "days",
 // "months" or "note").
 struct EntryFault
@@ -91,5 +87,6 @@ struct EntryFault
 // What is wrong with an entry as a user gave it, or nullopt when it may be kept; the entry is
 // made ready to keep meanwhile: the person's name as PersonNameOf keeps it, the place trimmed,
 // the days sorted without repeats, and a kind other than a death given the default days and
-// months, which only a death uses. Every front end and every import checks an entry here.
-std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const PlaceCheck &checkPlace);
+// months, which only a death uses. A place is read by ReadPlaceText with the front end's time
+// zones. Every front end and every import checks an entry here.
+std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const ZoneKnown &zoneKnown);

@@ -6,7 +6,6 @@
 #include "platform/coretext.h"
 #include "platform/regional.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -30,50 +29,22 @@ int HomePlaceIndex(const QByteArray &systemZoneId)
     return std::max(inTerritory, 0);
 }
 
-std::optional<Place> ReadPlace(const QString &text, QString *problem)
+bool SystemKnowsZone(std::string_view zone)
 {
-    const QString given = text.trimmed();
-    if (!given.contains(u',')) {
-        const QByteArray name = given.toUtf8();
-        if (const PlaceRow *row = BuiltInPlace(std::string_view(name.constData(), name.size())))
-            return PlaceFromRow(*row);
-        *problem = QStringLiteral("\"%1\" is no built-in place").arg(given);
-        return std::nullopt;
-    }
-    const QStringList parts = given.split(u',');
-    bool latitudeRead = false, longitudeRead = false;
-    const double latitude = parts.value(0).trimmed().toDouble(&latitudeRead);
-    const double longitude = parts.value(1).trimmed().toDouble(&longitudeRead);
-    if (parts.size() != 3 || !latitudeRead || !longitudeRead || !std::isfinite(latitude) ||
-        !std::isfinite(longitude)) {
-        *problem = QStringLiteral("\"%1\" is not LAT,LON,ZONE (for example "
-                                  "51.51,-0.13,Europe/London)")
-                       .arg(given);
-        return std::nullopt;
-    }
-    if (std::abs(latitude) > 90) {
-        *problem = QStringLiteral("the latitude %1 is out of range: -90 to 90").arg(parts[0]);
-        return std::nullopt;
-    }
-    if (std::abs(longitude) > 180) {
-        *problem = QStringLiteral("the longitude %1 is out of range: -180 to 180").arg(parts[1]);
-        return std::nullopt;
-    }
-    const QByteArray id = parts[2].trimmed().toUtf8();
-    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id)) {
-        *problem = QStringLiteral("the time zone \"%1\" is unknown to this system")
-                       .arg(QString::fromUtf8(id));
-        return std::nullopt;
-    }
-    return Place{given, latitude, longitude, QTimeZone(id)};
+    return QTimeZone::isTimeZoneIdAvailable(QByteArray(zone.data(), qsizetype(zone.size())));
 }
 
-std::optional<std::string> PlaceProblem(std::string_view text)
+std::optional<Place> ReadPlace(const QString &text, QString *problem)
 {
-    QString problem;
-    if (ReadPlace(FromCore(text), &problem))
+    const std::variant<PlaceText, std::string> read =
+        ReadPlaceText(text.toStdString(), SystemKnowsZone);
+    if (const std::string *bad = std::get_if<std::string>(&read)) {
+        *problem = FromCore(*bad);
         return std::nullopt;
-    return problem.toStdString();
+    }
+    const PlaceText &place = std::get<PlaceText>(read);
+    return Place{FromCore(place.name), place.latitude, place.longitude,
+                 QTimeZone(QByteArray::fromStdString(place.zone))};
 }
 
 std::optional<QTime> ReadClockTime(const QString &text)

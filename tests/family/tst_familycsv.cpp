@@ -24,12 +24,10 @@ std::string FileOf(const QString &cell)
     return file;
 }
 
-// Mumbai is the one place there is.
-std::optional<std::string> OnlyMumbai(std::string_view place)
+// The front end's time zones: Kolkata's alone.
+bool KolkataOnly(std::string_view zone)
 {
-    if (place == "Mumbai")
-        return std::nullopt;
-    return "\"" + std::string(place) + "\" is no built-in place";
+    return zone == "Asia/Kolkata";
 }
 
 } // namespace
@@ -61,7 +59,8 @@ quote never closed | person,date\n<Q>Rustom,2001-08-20\n | - | row 2: a quoted c
 text after a closing quote | person,date\n"Rustom" Irani,2001-08-20\n | - | row 2: a quoted cell must be closed by a quote before the next cell or row
 days for a birth | person,date,kind,days\nAva,2001-08-20,birth,4\n | - | row 2, column days: days and months are kept for a death only
 a check of the entry names its column | person,date,time\nRustom,2001-08-20,05:30\n | - | row 2, column time: a time is kept only with a place
-the front end's place check | person,date,place\nRustom,2001-08-20,Atlantis\n | - | row 2, column place: "Atlantis" is no built-in place
+no such place | person,date,place\nRustom,2001-08-20,Atlantis\n | - | row 2, column place: "Atlantis" is no built-in place
+a zone the front end does not know | person,date,place\nRustom,2001-08-20,"51.51,-0.13,Europe/London"\n | - | row 2, column place: the time zone "Europe/London" is unknown to this system
 a cell under no column | person,date\nRustom,2001-08-20,x\n | - | row 2: cell 3 is under no column the header row names
 not UTF-8 | person,date\nRustom<FF>,2001-08-20\n | - | the file is not UTF-8 text)");
     }
@@ -70,7 +69,7 @@ not UTF-8 | person,date\nRustom<FF>,2001-08-20\n | - | the file is not UTF-8 tex
         const QStringList fields = Fields();
         const std::optional<DateOrderCode> order =
             fields[1] == u"dmy" ? std::optional(kDayMonthYear) : std::nullopt;
-        const auto read = ReadFamilyCsv(FileOf(fields[0]), order, DateTextRules(), OnlyMumbai);
+        const auto read = ReadFamilyCsv(FileOf(fields[0]), order, DateTextRules(), KolkataOnly);
         QString got;
         if (const auto *entries = std::get_if<std::vector<FamilyRecord>>(&read)) {
             got = QString::fromStdString(FamilyCsv(*entries)).section(QStringLiteral("\r\n"), 1);

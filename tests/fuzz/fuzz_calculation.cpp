@@ -290,7 +290,7 @@ void FuzzFamilyCsv(std::string_view file, std::optional<DateOrderCode> order)
             std::abort();
         }
     };
-    const auto read = ReadFamilyCsv(file, order, Settings(6).rules, PlaceProblem);
+    const auto read = ReadFamilyCsv(file, order, Settings(6).rules, SystemKnowsZone);
     if (const std::string *problem = std::get_if<std::string>(&read))
         return require(problem->starts_with("row ") || *problem == "the file is not UTF-8 text",
                        "a refused file names the row");
@@ -303,7 +303,7 @@ void FuzzFamilyCsv(std::string_view file, std::optional<DateOrderCode> order)
                 "a kept name, note and days");
     const std::string csv = FamilyCsv(entries);
     require(!IsJsonDocument(csv), "CSV is not taken for JSON");
-    const auto again = ReadFamilyCsv(csv, std::nullopt, Settings(6).rules, PlaceProblem);
+    const auto again = ReadFamilyCsv(csv, std::nullopt, Settings(6).rules, SystemKnowsZone);
     require(std::holds_alternative<std::vector<FamilyRecord>>(again) &&
                 std::get<std::vector<FamilyRecord>>(again) == entries,
             "CSV reads back as written");
@@ -312,7 +312,7 @@ void FuzzFamilyCsv(std::string_view file, std::optional<DateOrderCode> order)
     const QByteArray bytes = QByteArray::fromStdString(document);
     require(IsJsonDocument(document) && QJsonDocument::fromJson(bytes).toJson() == bytes,
             "a document as QJsonDocument writes it");
-    const auto fromDocument = ReadFamilyDocument(document, PlaceProblem);
+    const auto fromDocument = ReadFamilyDocument(document, SystemKnowsZone);
     require(std::holds_alternative<std::vector<FamilyRecord>>(fromDocument) &&
                 std::get<std::vector<FamilyRecord>>(fromDocument) == entries,
             "the document of a CSV file reads back the same");
