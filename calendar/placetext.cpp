@@ -5,16 +5,16 @@
 #include "calendar/familyentry.h"
 #include "calendar/places.h"
 
+#include <clocale>
 #include <cmath>
-#include <locale>
+#include <cstdlib>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 namespace {
 
 // A decimal number such as "-0.13", "51.5" or "1e2", blanks around it allowed; nullopt for
-// anything else. Read in the classic locale: a program's regional one may use a decimal comma.
+// anything else.
 std::optional<double> DecimalOf(std::string_view text)
 {
     text = TrimBlanks(text);
@@ -40,15 +40,20 @@ std::optional<double> DecimalOf(std::string_view text)
     }
     if (at != text.size())
         return std::nullopt;
-    std::istringstream stream{std::string(text)};
-    stream.imbue(std::locale::classic());
-    double number = 0;
-    // Out of a double's range either way: too large, or too small to be told from zero.
+    // strtod reads the decimal point of the program's locale, which a desktop sets from the
+    // user's (a comma in much of Europe). A result too large for a double is infinite, one too
+    // small to be told from zero is no number either.
+    std::string number(text);
+    if (const std::string_view point = std::localeconv()->decimal_point; point != ".") {
+        if (const std::size_t dot = number.find('.'); dot != std::string::npos)
+            number.replace(dot, 1, point);
+    }
+    const double value = std::strtod(number.c_str(), nullptr);
     const bool nonzero =
         text.substr(0, mantissaEnd).find_first_of("123456789") != std::string_view::npos;
-    if (!(stream >> number) || (number == 0 && nonzero))
+    if (value == 0 && nonzero)
         return std::nullopt;
-    return number;
+    return value;
 }
 
 std::vector<std::string_view> PartsOf(std::string_view text)
