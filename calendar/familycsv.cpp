@@ -5,6 +5,7 @@
 #include "calendar/checks.h"
 #include "calendar/familydocument.h"
 #include "calendar/observancetext.h"
+#include "calendar/utf8text.h"
 
 #include <algorithm>
 #include <array>
@@ -126,24 +127,6 @@ std::variant<std::vector<std::size_t>, std::string> ColumnsOf(const CsvRow &head
             return "row 1: the header row names no " + std::string(required) + " column";
     }
     return columns;
-}
-
-// UTF-16 for the date reader, which reads typed text.
-std::u16string Utf16Of(std::string_view text)
-{
-    std::u16string wide;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
-        for (int k = 1; k < length && i + std::size_t(k) < text.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + std::size_t(k)]) & 0x3F);
-        i += std::size_t(length);
-        if (c >= 0x10000)
-            wide += char16_t(0xD800 + ((c - 0x10000) >> 10)), c = 0xDC00 + ((c - 0x10000) & 0x3FF);
-        wide += char16_t(c);
-    }
-    return wide;
 }
 
 struct CellReading

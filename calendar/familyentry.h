@@ -8,6 +8,7 @@
 #include "calendar/calendardate.h"
 #include "calendar/placetext.h"
 #include "calendar/reckonings.h" // EventKind
+#include "calendar/utf8text.h"
 
 #include <cstdint>
 #include <optional>
@@ -60,12 +61,6 @@ FamilyMerge EntriesToAdd(const std::vector<FamilyRecord> &kept,
 // A person's name as kept: control characters dropped, blanks collapsed to single spaces and
 // trimmed.
 std::string PersonNameOf(std::string_view typed);
-// Characters (code points) of UTF-8 text.
-std::size_t CharacterCount(std::string_view text);
-// The text without blanks at either end, as the toolkit trims.
-std::string_view TrimBlanks(std::string_view text);
-// Whether the text is well-formed UTF-8.
-bool IsUtf8(std::string_view text);
 
 // A clock time "H:MM" or "HH:MM" (blanks around allowed) as minutes after midnight, nullopt for
 // anything else; and minutes written as "HH:MM".

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/placetext.h"
 
-#include "calendar/familyentry.h"
 #include "calendar/places.h"
+#include "calendar/utf8text.h"
 
 #include <clocale>
 #include <cmath>
