@@ -1,4 +1,4 @@
-# Dalvane: make run | make test | make bench | make package | make screenshots
+# Dalvane: make run | make test | make web | make bench | make package | make screenshots
 # Each target first installs what is missing (tools/install-packages), then builds under build/.
 # On a machine without make, ./dev installs it and runs the same targets.
 
@@ -7,7 +7,7 @@ RELEASE_BUILD := build/release
 BENCH_BUILD   := build/bench
 INSTALL       := tools/install-packages
 
-.PHONY: all run test fuzz bench package screenshots clean
+.PHONY: all run test web web-bench fuzz bench package screenshots clean
 
 all: run
 
@@ -37,6 +37,21 @@ test:
 	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure --timeout 600
+
+# The page: the calendar in WebAssembly and the static folder around it, in build/web.
+web:
+	@$(INSTALL) web
+	tools/build-web
+
+# One calculation's core calls natively and in WebAssembly side by side under node, and the
+# page's whole calculate() with its binding.
+web-bench: web
+	@$(INSTALL) run
+	@$(MAKE) --no-print-directory $(RELEASE_BUILD)/build.ninja
+	cmake --build $(RELEASE_BUILD) --target dalvane_calendar
+	$(CXX) -std=c++20 -O2 -I. web/tests/speed.cpp $(RELEASE_BUILD)/calendar/libdalvane_calendar.a \
+	    -lnova -o $(RELEASE_BUILD)/web-speed
+	node web/tests/speed.mjs $(RELEASE_BUILD)/web-speed
 
 # A long fuzz run (FUZZ_SECONDS, an hour by default) from the committed corpus; the inputs that
 # reach code the corpus did not are merged into it, to be committed.
@@ -73,12 +88,16 @@ package:
 	@echo "Install it with: sudo apt-get install ./dalvane_2.0.2_$$(dpkg --print-architecture).deb"
 
 # The windows at 96, scaled 120 and true 120 dpi, into shots/; dalvane-cli fills the Family
-# Register they show.
+# Register they show. Then the page at a phone's and a desktop's width, into shots/web/.
 screenshots:
 	@$(INSTALL) screenshots
 	@$(MAKE) --no-print-directory $(RELEASE_BUILD)/build.ninja
 	cmake --build $(RELEASE_BUILD) --target dalvane dalvane-cli
 	BUILD_DIR=$(RELEASE_BUILD) tools/screenshots.sh
+	tools/build-web
+	mkdir -p build/web-tests && cp web/package.json web/package-lock.json build/web-tests/
+	cd build/web-tests && npm ci --ignore-scripts --no-audit --no-fund
+	node web/tests/screenshots.mjs shots/web
 
 clean:
 	rm -rf $(BUILD)

@@ -78,8 +78,7 @@ QString InvalidTimeMessage()
 
 QString InvalidDaysMessage()
 {
-    return QCoreApplication::translate(
-        "Schedule", "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30");
+    return QCoreApplication::translate("Schedule", kInvalidDaysMessage.data());
 }
 
 QString BeforeDawnCaption()
@@ -101,17 +100,7 @@ QString UnwritableFileMessage(const QString &what, const QString &path, const QS
 
 std::optional<std::vector<int>> NumberList(const QString &text, int low, int high)
 {
-    std::vector<int> numbers;
-    if (text.trimmed().isEmpty())
-        return numbers;
-    for (const QString &item : text.split(u',')) {
-        bool ok = false;
-        const int number = item.trimmed().toInt(&ok);
-        if (!ok || number < low || number > high)
-            return std::nullopt;
-        numbers.push_back(number);
-    }
-    return numbers;
+    return ReadNumberList(ToCore(text), low, high);
 }
 
 std::optional<qint64> ReadId(const QString &text)

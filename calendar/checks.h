@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 // The pattern a date is typed in, in a date order, as the typing hint names it: "dd-mm-yyyy",
 // "mm-dd-yyyy" or "yyyy-mm-dd".
@@ -60,3 +61,16 @@ std::variant<TypedDates, TypedProblem> CheckTyped(std::u16string_view dateText, 
                                                   bool beforeDawn, bool atPlace,
                                                   std::u16string_view yearText,
                                                   const DateTextRules &rules);
+
+// "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30", for a schedule's days.
+inline constexpr std::string_view kInvalidDaysMessage =
+    "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30";
+
+// A list of whole numbers such as "4, 10, 30", each in [low, high]: items a comma apart, each an
+// optional sign and ASCII digits with blanks around it; the text of blanks alone is the empty
+// list. nullopt when any item does not read.
+std::optional<std::vector<int>> ReadNumberList(std::u16string_view text, int low, int high);
+
+// A person's name as typed (UTF-8) without its control characters, its blanks single and
+// trimmed: the name a schedule's events carry and their identities are made of.
+std::string PersonNameOf(std::string_view typed);

@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Dalvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/checks.h"
 #include "calendar/roz.h"
 #include "civiloracle.h"
+#include "platform/coretext.h"
 #include "platform/regional.h"
 #include "testsupport.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -63,28 +67,6 @@ roz 33 | SPENTOMAAD | The Third Gatha
 roz 34 | VOHUKZARTHRA | The Fourth Gatha
 roz 35 | VAHISHTOIST | The Fifth Gatha - It's Papeti Day !)";
 
-// The worked reckonings: the entered date, the before-dawn box, the roz (0: the entry is
-// refused) and the month counter (0: not given).
-const char kReckoning[] = R"(reference date | 2001-08-20 | 0 | 35 | 12
-day after the reference | 2001-08-21 | 0 | 1 | 1
-day after the reference, before dawn | 2001-08-21 | 1 | 35 | 12
-day before the reference | 2001-08-19 | 0 | 34 | 12
-end of month 1 | 2001-09-19 | 0 | 30 | 1
-start of month 2 | 2001-09-20 | 0 | 1 | 2
-first Gatha day, backward | 2001-08-16 | 0 | 31 | 12
-last roz before the Gathas | 2001-08-15 | 0 | 30 | 12
-start of month 12 | 2001-07-17 | 0 | 1 | 12
-end of month 11 | 2001-07-16 | 0 | 30 | 11
-a year before the reference | 2000-08-20 | 0 | 35 | 12
-a leap day later | 2005-08-19 | 0 | 35 | 12
-new year after a leap day | 2005-08-20 | 0 | 1 | 1
-29 February 2004 | 2004-02-29 | 0 | 13 | 7
-1 March 2004, before dawn | 2004-03-01 | 1 | 13 | 7
-1 February 1971 | 1971-02-01 | 0 | 7 | 6
-first day of the calendar | 0100-01-01 | 0 | 8 | 0
-first day, before dawn | 0100-01-01 | 1 | 0 | 0
-last day of the calendar | 9999-12-31 | 0 | 7 | 0)";
-
 // The reckoning date, the year text as typed and the same-roz date.
 const char kSameRoz[] = R"(same year | 2001-08-20 | 2001 | 2001-08-20
 one leap day on | 2001-08-20 | 2005 | 2005-08-19
@@ -135,6 +117,35 @@ de_DE decimal comma | de_DE | 2005,5 | 1 | 2005
 fa_IR Persian digits | fa_IR | ۲۰۰۵ | 1 | 2005
 en_GB Persian digits | en_GB | ۲۰۰۵ | 0 | 0)";
 
+// A schedule's day list as typed, and the days it reads as ("none": refused).
+const char kDayLists[] = R"(three days | 4, 10, 30 | 4 10 30
+blanks around the list and its items | 	 4 ,10  | 4 10
+blanks alone |   | 
+a sign | +5 | 5
+an empty item | 4,,10 | none
+a day before day 1 | -1 | none
+past 36500 days | 36501 | none
+a number too long for any counter | 99999999999999999999 | none
+a semicolon | 4;10 | none
+Arabic-Indic digits | ٤ | none)";
+
+// A person's name as typed, and as a schedule's events carry it.
+const char kPersonNames[] = R"(blanks doubled and around |   Dinshaw 	  Mehta  | Dinshaw Mehta
+control characters dropped | DinshawMehta | Dinshaw Mehta
+letters of other scripts kept | ફિરોઝ | ફિરોઝ
+nothing but blanks | 　 | )";
+
+// The escapes of the tables above, so that their invisible characters can be seen.
+QString Unescaped(QString text)
+{
+    static const QRegularExpression escape(QStringLiteral("\\\\(t|u([0-9A-Fa-f]{4}))"));
+    for (QRegularExpressionMatch m = escape.match(text); m.hasMatch(); m = escape.match(text))
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     m.captured(1) == u"t" ? QChar(u'\t')
+                                           : QChar(m.captured(2).toUShort(nullptr, 16)));
+    return text;
+}
+
 } // namespace
 
 class TestCore : public QObject
@@ -166,7 +177,7 @@ private slots:
         QCOMPARE(f[1], QLatin1String(row.meaning.data(), row.meaning.size()));
     }
 
-    void reckoning_data() { AddRows(kReckoning); }
+    void reckoning_data() { AddRowsFromFile("roz-reckonings.txt"); }
     void reckoning()
     {
         const QStringList f = Fields();
@@ -256,6 +267,26 @@ private slots:
         const RegionalSettings settings = RegionalSettings::fromLocale(QLocale(f[0]));
         QCOMPARE(IsNumeric(f[1], settings), f[2] == u"1");
         QCOMPARE(Val(f[1], settings), f[3].toDouble());
+    }
+
+    void dayLists_data() { AddRows(kDayLists); }
+    void dayLists()
+    {
+        const QStringList f = Fields();
+        const std::optional<std::vector<int>> days =
+            ReadNumberList(ToCore(Unescaped(f[0])), 1, 36500);
+        QStringList read;
+        for (int day : days.value_or(std::vector<int>{}))
+            read << QString::number(day);
+        QCOMPARE(days ? read.join(u' ') : QStringLiteral("none"), f[1]);
+    }
+
+    void personNames_data() { AddRows(kPersonNames); }
+    void personNames()
+    {
+        const QStringList f = Fields();
+        QCOMPARE(QString::fromStdString(PersonNameOf(Unescaped(f[0]).toStdString())),
+                 Unescaped(f[1]));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include "platform/registry.h"
 #include "platform/windowservices.h"
+#include "tables.h"
 
 #include <QDialog>
 #include <QPrinter>
@@ -14,23 +15,6 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
-
-// A table test written as text, one case a line: its name, then its fields, each " | " apart,
-// so that a field keeps its own blanks.
-inline void AddRows(const char *table)
-{
-    QTest::addColumn<QStringList>("fields");
-    for (const QString &line : QString::fromUtf8(table).split(u'\n')) {
-        QStringList fields = line.split(QStringLiteral(" | "));
-        QTest::newRow(qPrintable(fields.takeFirst())) << fields;
-    }
-}
-
-inline QStringList Fields()
-{
-    QFETCH(QStringList, fields);
-    return fields;
-}
 
 // Window services that show nothing and remember everything, on a clock at 21 August 2001 in
 // London.
