@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/familyentry.h"
 
+#include "calendar/checks.h"
 #include "calendar/observancetext.h"
 #include "calendar/utf8text.h"
 
@@ -15,11 +16,6 @@ namespace {
 constexpr EventKind kKinds[] = {EventKind::Death, EventKind::Birth, EventKind::Wedding,
                                 EventKind::Navjote, EventKind::Other};
 constexpr Reckoning kReckonings[] = {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli};
-
-bool IsControl(char32_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
 
 std::string NumberText(int number)
 {
@@ -85,26 +81,6 @@ FamilyMerge EntriesToAdd(const std::vector<FamilyRecord> &kept,
             ++merge.skipped;
     }
     return merge;
-}
-
-std::string PersonNameOf(std::string_view typed)
-{
-    std::string name;
-    bool blank = false;
-    for (std::size_t at = 0, from = 0; at < typed.size(); from = at) {
-        const char32_t c = NextCharacter(typed, at);
-        if (IsBlank(c)) {
-            blank = !name.empty();
-            continue;
-        }
-        // A control character would cut the name short in a calendar file, or break a line.
-        if (IsControl(c))
-            continue;
-        if (blank)
-            name += ' ', blank = false;
-        name.append(typed.substr(from, at - from));
-    }
-    return name;
 }
 
 std::optional<int> ClockMinutes(std::string_view text)

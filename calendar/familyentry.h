@@ -58,10 +58,6 @@ struct FamilyMerge
 FamilyMerge EntriesToAdd(const std::vector<FamilyRecord> &kept,
                          const std::vector<FamilyRecord> &incoming);
 
-// A person's name as kept: control characters dropped, blanks collapsed to single spaces and
-// trimmed.
-std::string PersonNameOf(std::string_view typed);
-
 // A clock time "H:MM" or "HH:MM" (blanks around allowed) as minutes after midnight, nullopt for
 // anything else; and minutes written as "HH:MM".
 std::optional<int> ClockMinutes(std::string_view text);
@@ -80,8 +76,8 @@ struct EntryFault
 };
 
 // What is wrong with an entry as a user gave it, or nullopt when it may be kept; the entry is
-// made ready to keep meanwhile: the person's name as PersonNameOf keeps it, the place trimmed,
-// the days sorted without repeats, and a kind other than a death given the default days and
-// months, which only a death uses. A place is read by ReadPlaceText with the front end's time
-// zones. Every front end and every import checks an entry here.
+// made ready to keep meanwhile: the person's name as PersonNameOf (calendar/checks.h) keeps it,
+// the place trimmed, the days sorted without repeats, and a kind other than a death given the
+// default days and months, which only a death uses. A place is read by ReadPlaceText with the
+// front end's time zones. Every front end and every import checks an entry here.
 std::optional<EntryFault> EntryProblem(FamilyRecord &entry, const ZoneKnown &zoneKnown);
