@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -149,25 +150,14 @@ std::optional<std::string> ReadDate(std::string_view text, const CellReading &re
     return std::nullopt;
 }
 
-// Whole numbers, such as "4 10 30" or "4,10,30", or "none".
+// A death's days as every day list reads (ReadNumberList), such as "4,10,30", or "none"; the
+// range is EntryProblem's to check, in its words.
 std::optional<std::vector<int>> DaysIn(std::string_view text)
 {
-    std::vector<int> days;
     if (Lower(text) == "none")
-        return days;
-    for (std::size_t at = 0; at < text.size();) {
-        if (text[at] == ' ' || text[at] == ',') {
-            ++at;
-            continue;
-        }
-        const std::size_t from = at;
-        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - from < 9)
-            ++at;
-        if (at == from || (at < text.size() && text[at] != ' ' && text[at] != ','))
-            return std::nullopt;
-        days.push_back(std::stoi(std::string(text.substr(from, at - from))));
-    }
-    return days;
+        return std::vector<int>();
+    return ReadNumberList(Utf16Of(text), std::numeric_limits<int>::min(),
+                          std::numeric_limits<int>::max());
 }
 
 // One cell's value into the entry: the problem in words, or nullopt.
@@ -210,7 +200,7 @@ std::optional<std::string> ReadCellInto(std::string_view column, const std::stri
     } else if (column == "days") {
         std::optional<std::vector<int>> days = DaysIn(text);
         if (!days)
-            return "the days must be whole numbers, such as 4 10 30, or none";
+            return "the days must be whole numbers a comma apart, such as 4,10,30, or none";
         entry.days = std::move(*days);
     } else {
         const bool digits = text.size() <= 9 && std::all_of(text.begin(), text.end(), [](char c) {
@@ -275,7 +265,7 @@ std::string DaysText(const FamilyRecord &entry)
         return "none";
     std::string text;
     for (int day : entry.days)
-        text += (text.empty() ? "" : " ") + std::to_string(day);
+        text += (text.empty() ? "" : ",") + std::to_string(day);
     return text;
 }
 

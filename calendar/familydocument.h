@@ -47,15 +47,15 @@ inline constexpr std::string_view kFamilyCsvColumns[] = {
 
 // The entries as CSV: a header row naming every column, a comma between cells, CRLF after each
 // row, a cell quoted only when it holds a comma, a quote or a line end. A death's days are
-// "4 10 30", or "none" for no days; a column that does not apply is empty.
+// "4,10,30" (so quoted), or "none" for no days; a column that does not apply is empty.
 std::string FamilyCsv(const std::vector<FamilyRecord> &entries);
 
 // The entries of a CSV file, UTF-8 with or without a byte-order mark, cells separated by commas
 // or semicolons (the header row's), quoted or not, rows ended by CRLF or LF. An empty cell takes
-// the default: a death, Shahenshahi, not before dawn, no time, place or note, days 4 10 30 and
-// 12 months. Dates are ISO yyyy-mm-dd, or typed in `order` with `rules`. Rows with every cell
-// empty are skipped. Any bad row refuses the whole file, and the message names the row as a
-// spreadsheet numbers it (the header is row 1) and the column.
+// the default: a death, Shahenshahi, not before dawn, no time, place or note, the 4th, 10th and
+// 30th days and 12 months. Dates are ISO yyyy-mm-dd, or typed in `order` with `rules`. Rows with
+// every cell empty are skipped. Any bad row refuses the whole file, and the message names the
+// row as a spreadsheet numbers it (the header is row 1) and the column.
 std::variant<std::vector<FamilyRecord>, std::string>
 ReadFamilyCsv(std::string_view text, std::optional<DateOrderCode> order, const DateTextRules &rules,
               const ZoneKnown &zoneKnown);

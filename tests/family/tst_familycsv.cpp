@@ -42,14 +42,14 @@ private slots:
     void reads_data()
     {
         AddRows(
-            R"(plain | person,date\nRustom,2001-08-20\n | - | Rustom,death,2001-08-20,shahenshahi,false,,,4 10 30,12,
-quoted, embedded comma, quote and line end | person,date,note\n"Irani, Rustom",2001-08-20,"one\nsaid ""hi"""\n | - | "Irani, Rustom",death,2001-08-20,shahenshahi,false,,,4 10 30,12,"one\nsaid ""hi"""
-byte-order mark and CRLF | <BOM>person,date\r\nRustom,2001-08-20\r\nHomi,2002-01-01 | - | Rustom,death,2001-08-20,shahenshahi,false,,,4 10 30,12,\nHomi,death,2002-01-01,shahenshahi,false,,,4 10 30,12,
-semicolons, a comma in a cell | person;date;days\nRustom;2001-08-20;"4,10"\n | - | Rustom,death,2001-08-20,shahenshahi,false,,,4 10,12,
+            R"(plain | person,date\nRustom,2001-08-20\n | - | Rustom,death,2001-08-20,shahenshahi,false,,,"4,10,30",12,
+quoted, embedded comma, quote and line end | person,date,note\n"Irani, Rustom",2001-08-20,"one\nsaid ""hi"""\n | - | "Irani, Rustom",death,2001-08-20,shahenshahi,false,,,"4,10,30",12,"one\nsaid ""hi"""
+byte-order mark and CRLF | <BOM>person,date\r\nRustom,2001-08-20\r\nHomi,2002-01-01 | - | Rustom,death,2001-08-20,shahenshahi,false,,,"4,10,30",12,\nHomi,death,2002-01-01,shahenshahi,false,,,"4,10,30",12,
+semicolons, a comma in a cell | person;date;days\nRustom;2001-08-20;"4,10"\n | - | Rustom,death,2001-08-20,shahenshahi,false,,,"4,10",12,
 names in other case and order | DATE;Kind;PERSON;Before_Dawn;Calendar\n2001-08-20;Birth;Ava;TRUE;Fasli\n | - | Ava,birth,2001-08-20,fasli,true,,,,,
 every column, no days | person,kind,date,calendar,before dawn,time,place,days,months,note\nRustom,death,2001-08-20,kadmi,no,5:30, Mumbai ,none,0,at home\n | - | Rustom,death,2001-08-20,kadmi,false,05:30,Mumbai,none,0,at home
-typed order besides ISO | person,date\nRustom,20/08/2001\nHomi,2002-01-01\n | dmy | Rustom,death,2001-08-20,shahenshahi,false,,,4 10 30,12,\nHomi,death,2002-01-01,shahenshahi,false,,,4 10 30,12,
-empty rows and cells skipped | person,date,,\n,,,\nRustom,2001-08-20,,\n\n | - | Rustom,death,2001-08-20,shahenshahi,false,,,4 10 30,12,
+typed order besides ISO | person,date\nRustom,20/08/2001\nHomi,2002-01-01\n | dmy | Rustom,death,2001-08-20,shahenshahi,false,,,"4,10,30",12,\nHomi,death,2002-01-01,shahenshahi,false,,,"4,10,30",12,
+empty rows and cells skipped | person,date,,\n,,,\nRustom,2001-08-20,,\n\n | - | Rustom,death,2001-08-20,shahenshahi,false,,,"4,10,30",12,
 header only | person,date\r\n | - | 
 missing required column | person,note\nRustom,at home\n | - | row 1: the header row names no date column
 unknown column | person,date,colour\nRustom,2001-08-20,red\n | - | row 1: no column is named "colour"; the columns are person, date, kind, calendar, before_dawn, time, place, days, months and note
