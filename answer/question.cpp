@@ -3,7 +3,6 @@
 #include "answer/question.h"
 
 #include "calendar/checks.h"
-#include "calendar/familyentry.h"
 #include "calendar/roz.h"
 #include "platform/coretext.h"
 #include "platform/regional.h"
