@@ -12,9 +12,9 @@
 
 namespace {
 
-InputProblem DateProblem(InputProblem::Check check, const QString &message)
+InputProblem DateProblem(TypedProblem::Check check, const QString &message)
 {
-    return {InputProblem::Date, message, check};
+    return {TypedProblem::Date, message, check};
 }
 
 } // namespace
@@ -31,8 +31,7 @@ std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
         CheckTyped(ToCore(question.dateText.toCaseFolded()), question.order, question.beforeDawn,
                    question.place.has_value(), ToCore(question.yearText), settings.rules);
     if (const auto *problem = std::get_if<TypedProblem>(&typed))
-        return InputProblem{InputProblem::Field(problem->field), FromCore(problem->message),
-                            InputProblem::Check(problem->check)};
+        return InputProblem{problem->field, FromCore(problem->message), problem->check};
     const auto &[entered, rozDate, year] = std::get<TypedDates>(typed);
     if (!question.place)
         return CheckedQuestion{entered, *rozDate, year, std::nullopt};
@@ -41,11 +40,11 @@ std::variant<CheckedQuestion, InputProblem> Check(const Question &question,
     std::optional<SunAnswer> sun = SunAnswerFor(*question.place, entered, question.time,
                                                 question.calendar, settings, &problem);
     if (!sun)
-        return DateProblem(InputProblem::NoSunrise, problem);
+        return DateProblem(TypedProblem::NoSunrise, problem);
     const std::optional<CalendarDate> shifted =
         BeforeDawnShift(entered, question.beforeDawn || sun->beforeSunrise);
     if (!shifted)
-        return DateProblem(InputProblem::NotADate, FromCore(InvalidDateMessage(question.order)));
+        return DateProblem(TypedProblem::NotADate, FromCore(InvalidDateMessage(question.order)));
     return CheckedQuestion{entered, *shifted, year, std::move(sun)};
 }
 

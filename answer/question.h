@@ -30,23 +30,13 @@ struct Question
     Script names = Script::English; // the script beside the English in the answer's texts
 };
 
-// Why a question cannot be answered, in the window's own words, and the field to blame.
+// Why a question cannot be answered, in the window's own words, and the field to blame: the
+// core's TypedProblem, its message as the toolkit's text.
 struct InputProblem
 {
-    enum Field
-    {
-        Date,
-        Year,
-    } field;
+    TypedProblem::Field field;
     QString message;
-    // Which check failed, for a front end that answers each in its own way.
-    enum Check
-    {
-        NotADate,
-        NoSunrise,
-        YearNotANumber,
-        YearOutOfRange,
-    } check;
+    TypedProblem::Check check; // for a front end that answers each in its own way
 };
 
 // A question whose texts read: the date entered, the date whose roz it has (the day before for

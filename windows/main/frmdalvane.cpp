@@ -433,12 +433,12 @@ void frmDalvane::CalculateRoz()
 void frmDalvane::refuse(const InputProblem &problem)
 {
     m_services.ShowWarning(this, problem.message);
-    if (problem.field == InputProblem::Date) {
+    if (problem.field == TypedProblem::Date) {
         setTalk(QStringLiteral("Please enter a valid date...you sure are making me work !"));
         moveFocus(Text1);
         return;
     }
-    setTalk(problem.check == InputProblem::YearNotANumber
+    setTalk(problem.check == TypedProblem::YearNotANumber
                 ? QStringLiteral("Yo...please...enter a Valid year dikraa !")
                 : QStringLiteral("Please enter a number I recognize !"));
     Text5->setText(QString::number(m_services.Today().year()));

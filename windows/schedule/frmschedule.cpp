@@ -260,8 +260,8 @@ void frmSchedule::Input_Change()
         lblProblem->setText(InvalidDaysMessage());
     else
         lblProblem->clear();
-    markField(txtDate, problem && problem->field == InputProblem::Date);
-    markField(txtFrom, problem && problem->field == InputProblem::Year);
+    markField(txtDate, problem && problem->field == TypedProblem::Date);
+    markField(txtFrom, problem && problem->field == TypedProblem::Year);
     markField(txtTime, badTime);
     markField(txtDays, !problem && !badTime && !days);
     m_model->SetAnswer(answer && days && !badTime ? std::optional(*answer) : std::nullopt);
