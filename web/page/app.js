@@ -5,6 +5,7 @@
 // lays out what it answers. Every date, roz, name, sunrise and message comes from the core;
 // this file only places them, remembers the choices and moves between the views.
 import Dalvane from "./dalvane.mjs";
+import {startFamily} from "./family.js";
 
 const $ = id => document.getElementById(id);
 const language = navigator.language || "en-GB";
@@ -394,6 +395,8 @@ async function start()
 
     todaysRoz();
     window.dalvaneTimings.today = performance.now();
+    if (calendar.familyList)
+        await startFamily({calendar, $, element, longDate, markFields, regional, today});
     document.documentElement.dataset.ready = "true";
     showView();
 
