@@ -128,8 +128,8 @@ function openForm(person)
     $("family-before-dawn").checked = Boolean(e.before_dawn);
     $("family-time").value = e.time ?? "";
     $("family-place").value = e.place ?? "";
-    $("family-days").value = e.days ? e.days.join(", ") : "4, 10, 30";
-    $("family-months").value = String(e.months ?? 12);
+    $("family-days").value = e.days ? e.days.join(", ") : $("family-days").defaultValue;
+    $("family-months").value = e.months ?? $("family-months").defaultValue;
     $("family-note").value = e.note ?? "";
     page.markFields(ids(fields), null);
     $("family-form-error").hidden = true;
@@ -160,7 +160,9 @@ async function save()
         date: $("family-date").value, order: regional.order, separator: regional.separator,
         beforeDawn: $("family-before-dawn").checked, time: $("family-time").value,
         place: $("family-place").value, calendar: $("family-reckoning").value,
-        days: death ? $("family-days").value : "", months: death ? $("family-months").valueAsNumber || 0 : 0,
+        // Hidden for another kind, whose days and months the core sets itself: the form's own.
+        days: death ? $("family-days").value : $("family-days").defaultValue,
+        months: Number(death ? $("family-months").value : $("family-months").defaultValue),
         note: $("family-note").value});
     const formError = $("family-form-error");
     if (!checked.ok) {
