@@ -4,6 +4,7 @@
 
 #include "answer/writtenforms.h"
 #include "calendar/checks.h"
+#include "calendar/familyentry.h"
 #include "platform/regional.h"
 
 #include <QJsonArray>
@@ -260,11 +261,7 @@ QString CalendarName(Reckoning calendar)
 
 std::optional<Reckoning> ReckoningNamed(const QString &name)
 {
-    for (Reckoning calendar : {Reckoning::Shahenshahi, Reckoning::Kadmi, Reckoning::Fasli}) {
-        if (name == CalendarName(calendar))
-            return calendar;
-    }
-    return std::nullopt;
+    return ReckoningOfWord(name.toStdString());
 }
 
 QString toText(const Answer &answer, const RegionalSettings &settings)

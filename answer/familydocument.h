@@ -11,11 +11,10 @@
 #include <variant>
 #include <vector>
 
-// What is wrong with an entry as a user gave it, or nullopt when it may be kept; the entry is
-// made ready to keep meanwhile: the person's name without control characters and with single
-// blanks, the place trimmed, the days sorted without repeats, and a kind other than a death
-// given the default days and months, which only a death uses. The command line, the window and
-// the import all check an entry here.
+// The calendar core's family rules (calendar/familyentry.h, calendar/familydocument.h) in the
+// toolkit's types, places checked with the system's time zones.
+
+// EntryProblem's message, or nullopt with the entry ready to keep.
 std::optional<QString> EntryProblem(FamilyEntry &entry);
 
 // An entry as a user typed it: its date (and the time at its place) read as the calculation
@@ -46,12 +45,17 @@ struct TypedEntry
 std::variant<FamilyEntry, QString> ReadTypedEntry(const TypedEntry &typed,
                                                   const RegionalSettings &settings);
 
-// The family's days as a JSON document that a later Dalvane reads back:
-// {"format": "dalvane-family", "version": 1, "people": [...]}, without the register's ids.
+// The family's days as a JSON document, or as CSV, that a later Dalvane reads back.
 QByteArray FamilyDocument(const std::vector<FamilyEntry> &entries);
+QByteArray FamilyCsvFile(const std::vector<FamilyEntry> &entries);
 
-// The entries of a family document, each checked by EntryProblem; only the person and the date
-// are required. Any bad entry refuses the whole document, and the message says which entry
-// (counted from 1) and what is wrong with it; so does a document of another format or of a
-// newer version.
+// The entries of a family document, all or none.
 std::variant<std::vector<FamilyEntry>, QString> ReadFamilyDocument(const QByteArray &document);
+// The entries of a CSV file, its dates ISO or typed in `order` under the regional settings.
+std::variant<std::vector<FamilyEntry>, QString>
+ReadFamilyCsvFile(const QByteArray &file, std::optional<DateOrderCode> order,
+                  const RegionalSettings &settings);
+// The entries of a file as import reads it: a family document when it is JSON, CSV otherwise.
+std::variant<std::vector<FamilyEntry>, QString> ReadFamilyFile(const QByteArray &file,
+                                                               std::optional<DateOrderCode> order,
+                                                               const RegionalSettings &settings);

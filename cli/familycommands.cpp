@@ -114,13 +114,14 @@ QString EntryOptions::read(const QCommandLineParser &parser, FamilyEntry &entry)
         entry.calendar = *calendar;
     }
     if (parser.isSet(days)) {
-        const std::optional<std::vector<int>> list = NumberList(parser.value(days), 1, 36500);
+        const std::optional<std::vector<int>> list =
+            NumberList(parser.value(days), 1, kLastKeptDay);
         if (!list)
             return DaysUsage();
         entry.days = *list;
     }
     if (parser.isSet(months)) {
-        const NumberRead read = ReadNumber(parser, months, 0, 120);
+        const NumberRead read = ReadNumber(parser, months, 0, kMostKeptMonths);
         if (!read.value)
             return read.problem;
         entry.months = *read.value;
@@ -334,12 +335,20 @@ int UpcomingCommand(const QStringList &arguments)
     return 0;
 }
 
+QCommandLineOption CsvOption(const QString &help)
+{
+    return {QStringLiteral("csv"), help};
+}
+
 int Export(const QStringList &arguments)
 {
     QCommandLineParser parser;
     Declare(parser, "export",
-            QStringLiteral("Writes the register as a JSON document, to keep "
-                           "as a backup or to import elsewhere."));
+            QStringLiteral("Writes the register as a JSON document, to keep as a backup or to\n"
+                           "import elsewhere, or as CSV for a spreadsheet."));
+    const QCommandLineOption csv =
+        CsvOption(QStringLiteral("Write CSV (a header row, then a row an entry) instead of JSON."));
+    parser.addOption(csv);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The document to write (- for standard output)."));
     if (const std::optional<int> status = Parse(parser, arguments))
@@ -350,23 +359,36 @@ int Export(const QStringList &arguments)
         FamilyRegister(RegisterPath(parser)).Entries();
     if (const std::optional<int> status = Failed(entries))
         return *status;
+    const auto &list = std::get<std::vector<FamilyEntry>>(entries);
     return WriteOut(parser.positionalArguments()[2],
-                    FamilyDocument(std::get<std::vector<FamilyEntry>>(entries)));
+                    parser.isSet(csv) ? FamilyCsvFile(list) : FamilyDocument(list));
 }
 
 int Import(const QStringList &arguments)
 {
     QCommandLineParser parser;
     Declare(parser, "import",
-            QStringLiteral("Adds the entries of a JSON document that export "
-                           "wrote, all or none; those already kept are "
-                           "skipped."));
+            QStringLiteral("Adds the entries of a JSON document that export wrote, or of a CSV\n"
+                           "file whose header row names its columns: person, date, and any of\n"
+                           "kind, calendar, before_dawn, time, place, days, months and note.\n"
+                           "All or none; those already kept are skipped."));
+    const QCommandLineOption csv =
+        CsvOption(QStringLiteral("Read the file as CSV, whatever it begins with."));
+    const QCommandLineOption order(QStringLiteral("order"),
+                                   QStringLiteral("The order a CSV file's dates are typed in "
+                                                  "besides YYYY-MM-DD: dmy, mdy or ymd, read as "
+                                                  "the regional settings write dates."),
+                                   QStringLiteral("O"));
+    parser.addOptions({csv, order});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The document to read (- for standard input)."));
     if (const std::optional<int> status = Parse(parser, arguments))
         return *status;
     if (parser.positionalArguments().size() != 3)
         return UsageError(parser, QStringLiteral("give one FILE"));
+    DateOrderCode typedOrder = kYearMonthDay;
+    if (const QString problem = ReadOrder(parser, &typedOrder); !problem.isEmpty())
+        return UsageError(parser, problem);
     const QString path = parser.positionalArguments()[2];
     QFile file(path);
     const bool opened =
@@ -374,7 +396,16 @@ int Import(const QStringList &arguments)
     if (!opened)
         return InputError(
             QStringLiteral("dalvane-cli: cannot read %1: %2").arg(path, file.errorString()));
-    const std::variant<std::vector<FamilyEntry>, QString> read = ReadFamilyDocument(file.readAll());
+    const QByteArray bytes = file.readAll();
+    const std::optional<DateOrderCode> dates =
+        parser.isSet(order) ? std::optional(typedOrder) : std::nullopt;
+    const RegionalSettings settings = RegionalSettings::fromLocale();
+    // A file named .json is a family document whatever it holds, so that a broken one is
+    // refused as one rather than read as a spreadsheet's.
+    const std::variant<std::vector<FamilyEntry>, QString> read =
+        parser.isSet(csv)                              ? ReadFamilyCsvFile(bytes, dates, settings)
+        : path.endsWith(u".json", Qt::CaseInsensitive) ? ReadFamilyDocument(bytes)
+                                                       : ReadFamilyFile(bytes, dates, settings);
     if (const std::optional<int> status = Failed(read))
         return *status;
     FamilyRegister familyRegister(RegisterPath(parser));
@@ -438,8 +469,8 @@ constexpr FamilyCommandRow kFamilyCommands[] = {
     {"remove", "take an entry out", Remove},
     {"list", "the entries", List},
     {"upcoming", "what is coming, as a table, JSON or a calendar file", UpcomingCommand},
-    {"export", "the register as a JSON document", Export},
-    {"import", "entries from such a document", Import},
+    {"export", "the register as a JSON document, or CSV with --csv", Export},
+    {"import", "entries from such a document or a CSV file", Import},
     {"remind", "a reminder of the coming days, or one at every login", Remind},
 };
 

@@ -40,9 +40,6 @@ const QStringList kSteps[] = {
 };
 constexpr int kVersion = int(std::size(kSteps));
 
-constexpr EventKind kKinds[] = {EventKind::Death, EventKind::Birth, EventKind::Wedding,
-                                EventKind::Navjote, EventKind::Other};
-
 // The file's own words for a reckoning, fixed once written whatever the program calls them.
 constexpr struct
 {
@@ -80,7 +77,8 @@ QString DaysText(const std::vector<int> &days)
     QStringList numbers;
     for (int day : days)
         numbers << QString::number(day);
-    return numbers.join(u',');
+    // Never null, which the column refuses: a death may keep no days.
+    return days.empty() ? QStringLiteral("") : numbers.join(u',');
 }
 
 // The values of one entry, bound as the first ten in the order of the statements' columns after the
@@ -182,28 +180,61 @@ std::atomic<int> connectionCount = 0;
 
 QString EventKindName(EventKind kind)
 {
-    switch (kind) {
-    case EventKind::Death:
-        return QStringLiteral("death");
-    case EventKind::Birth:
-        return QStringLiteral("birth");
-    case EventKind::Wedding:
-        return QStringLiteral("wedding");
-    case EventKind::Navjote:
-        return QStringLiteral("navjote");
-    case EventKind::Other:
-        break;
-    }
-    return QStringLiteral("other");
+    return FromCore(EventKindWord(kind));
 }
 
 std::optional<EventKind> EventKindNamed(const QString &name)
 {
-    for (EventKind kind : kKinds) {
-        if (name == EventKindName(kind))
-            return kind;
-    }
-    return std::nullopt;
+    return EventKindOfWord(name.toUtf8().toStdString());
+}
+
+FamilyRecord ToCore(const FamilyEntry &entry)
+{
+    return {entry.id,
+            entry.person.toStdString(),
+            entry.kind,
+            entry.date,
+            entry.beforeDawn,
+            entry.time ? std::optional(entry.time->hour() * 60 + entry.time->minute())
+                       : std::nullopt,
+            entry.place.toStdString(),
+            entry.calendar,
+            entry.days,
+            entry.months,
+            entry.note.toStdString()};
+}
+
+FamilyEntry FromCore(const FamilyRecord &record)
+{
+    return {record.id,
+            FromCore(record.person),
+            record.kind,
+            record.date,
+            record.beforeDawn,
+            record.time ? std::optional(QTime(*record.time / 60, *record.time % 60)) : std::nullopt,
+            FromCore(record.place),
+            record.calendar,
+            record.days,
+            record.months,
+            FromCore(record.note)};
+}
+
+std::vector<FamilyRecord> ToCore(const std::vector<FamilyEntry> &entries)
+{
+    std::vector<FamilyRecord> records;
+    records.reserve(entries.size());
+    for (const FamilyEntry &entry : entries)
+        records.push_back(ToCore(entry));
+    return records;
+}
+
+std::vector<FamilyEntry> FromCore(const std::vector<FamilyRecord> &records)
+{
+    std::vector<FamilyEntry> entries;
+    entries.reserve(records.size());
+    for (const FamilyRecord &record : records)
+        entries.push_back(FromCore(record));
+    return entries;
 }
 
 QString FamilyRegister::DefaultPath()
@@ -441,26 +472,25 @@ FamilyRegister::Import(const std::vector<FamilyEntry> &entries)
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     ImportCount count;
     const std::optional<QString> failed = InTransaction(db, [&]() -> std::optional<QString> {
-        QSqlQuery present(db), insert(db);
-        present.prepare(QStringLiteral("SELECT count(*) FROM family WHERE person = ? AND "
-                                       "kind = ? AND date = ? AND calendar = ?"));
+        // What is kept is read inside the transaction: another process may import meanwhile.
+        std::vector<FamilyRecord> kept;
+        QSqlQuery query(db);
+        if (auto failed = Run(query, kSelectAll))
+            return failed;
+        while (query.next()) {
+            // A row changed by hand so that it no longer reads is the same event as none.
+            if (const std::optional<FamilyEntry> entry = EntryAt(query))
+                kept.push_back(ToCore(*entry));
+        }
+        const FamilyMerge merge = EntriesToAdd(kept, ToCore(entries));
+        QSqlQuery insert(db);
         insert.prepare(kInsert);
-        for (const FamilyEntry &entry : entries) {
-            BindEntry(insert, entry);
-            for (int i = 0; i < 4; ++i)
-                present.bindValue(i, insert.boundValue(i));
-            if (!present.exec() || !present.next())
-                return present.lastError().text();
-            const bool there = present.value(0).toInt() > 0;
-            present.finish();
-            if (there) {
-                ++count.skipped;
-                continue;
-            }
+        for (std::size_t i : merge.added) {
+            BindEntry(insert, entries[i]);
             if (!insert.exec())
                 return insert.lastError().text();
-            ++count.imported;
         }
+        count = {int(merge.added.size()), merge.skipped};
         return std::nullopt;
     });
     if (failed)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/calendardate.h"
+#include "calendar/familyentry.h"
 #include "calendar/reckonings.h"
 
 #include <QString>
@@ -11,11 +12,13 @@
 #include <variant>
 #include <vector>
 
+// EventKindWord and EventKindOfWord in the toolkit's text.
 QString EventKindName(EventKind kind); // "death", "birth", "wedding", "navjote" or "other"
 std::optional<EventKind> EventKindNamed(const QString &name);
 
-// One day a family keeps, as the user entered it. The register stores it as given; the checks
-// a user's input gets are EntryProblem's (answer/familydocument.h).
+// One day a family keeps, as the user entered it: a FamilyRecord in the toolkit's types. The
+// register stores it as given; the checks a user's input gets are EntryProblem's
+// (calendar/familyentry.h).
 struct FamilyEntry
 {
     qint64 id = 0;  // given by the register; 0 before the entry is stored
@@ -33,6 +36,12 @@ struct FamilyEntry
     bool operator==(const FamilyEntry &) const = default;
 };
 
+// The same entry as the calendar core keeps it, and back.
+FamilyRecord ToCore(const FamilyEntry &entry);
+FamilyEntry FromCore(const FamilyRecord &record);
+std::vector<FamilyRecord> ToCore(const std::vector<FamilyEntry> &entries);
+std::vector<FamilyEntry> FromCore(const std::vector<FamilyRecord> &records);
+
 // The family's days in one SQLite file. Nothing touches the file before a method needs it: a
 // register that does not exist yet reads as empty and is made, with its folder, by the first
 // change. Every change is one transaction, so two processes may write at once and a process
@@ -45,7 +54,7 @@ public:
     struct ImportCount
     {
         int imported = 0;
-        int skipped = 0; // already present: the same person, kind, date and calendar
+        int skipped = 0; // already present, as EntriesToAdd tells
     };
 
     // $XDG_DATA_HOME/dalvane/family.sqlite, or its like on other systems.

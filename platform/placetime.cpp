@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/placetime.h"
 
+#include "calendar/familyentry.h"
+#include "platform/coretext.h"
 #include "platform/regional.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -28,52 +29,28 @@ int HomePlaceIndex(const QByteArray &systemZoneId)
     return std::max(inTerritory, 0);
 }
 
+bool SystemKnowsZone(std::string_view zone)
+{
+    return QTimeZone::isTimeZoneIdAvailable(QByteArray(zone.data(), qsizetype(zone.size())));
+}
+
 std::optional<Place> ReadPlace(const QString &text, QString *problem)
 {
-    const QString given = text.trimmed();
-    if (!given.contains(u',')) {
-        const QByteArray name = given.toUtf8();
-        if (const PlaceRow *row = BuiltInPlace(std::string_view(name.constData(), name.size())))
-            return PlaceFromRow(*row);
-        *problem = QStringLiteral("\"%1\" is no built-in place").arg(given);
+    const std::variant<PlaceText, std::string> read =
+        ReadPlaceText(text.toStdString(), SystemKnowsZone);
+    if (const std::string *bad = std::get_if<std::string>(&read)) {
+        *problem = FromCore(*bad);
         return std::nullopt;
     }
-    const QStringList parts = given.split(u',');
-    bool latitudeRead = false, longitudeRead = false;
-    const double latitude = parts.value(0).trimmed().toDouble(&latitudeRead);
-    const double longitude = parts.value(1).trimmed().toDouble(&longitudeRead);
-    if (parts.size() != 3 || !latitudeRead || !longitudeRead || !std::isfinite(latitude) ||
-        !std::isfinite(longitude)) {
-        *problem = QStringLiteral("\"%1\" is not LAT,LON,ZONE (for example "
-                                  "51.51,-0.13,Europe/London)")
-                       .arg(given);
-        return std::nullopt;
-    }
-    if (std::abs(latitude) > 90) {
-        *problem = QStringLiteral("the latitude %1 is out of range: -90 to 90").arg(parts[0]);
-        return std::nullopt;
-    }
-    if (std::abs(longitude) > 180) {
-        *problem = QStringLiteral("the longitude %1 is out of range: -180 to 180").arg(parts[1]);
-        return std::nullopt;
-    }
-    const QByteArray id = parts[2].trimmed().toUtf8();
-    if (id.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(id)) {
-        *problem = QStringLiteral("the time zone \"%1\" is unknown to this system")
-                       .arg(QString::fromUtf8(id));
-        return std::nullopt;
-    }
-    return Place{given, latitude, longitude, QTimeZone(id)};
+    const PlaceText &place = std::get<PlaceText>(read);
+    return Place{FromCore(place.name), place.latitude, place.longitude,
+                 QTimeZone(QByteArray::fromStdString(place.zone))};
 }
 
 std::optional<QTime> ReadClockTime(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2}):([0-9]{2})$"));
-    const QRegularExpressionMatch match = form.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QTime time(match.captured(1).toInt(), match.captured(2).toInt());
-    return time.isValid() ? std::optional(time) : std::nullopt;
+    const std::optional<int> minutes = ClockMinutes(text.toStdString());
+    return minutes ? std::optional(QTime(*minutes / 60, *minutes % 60)) : std::nullopt;
 }
 
 UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/places.h"
+#include "calendar/placetext.h"
 #include "calendar/sun.h"
 
 #include <QDateTime>
@@ -10,6 +11,7 @@
 #include <QTime>
 #include <QTimeZone>
 #include <optional>
+#include <string_view>
 
 // A place with its civil time zone as the system knows it.
 struct Place
@@ -25,12 +27,17 @@ Place PlaceFromRow(const PlaceRow &row);
 // in the system's own time zone, else the first in its country, else the first of all.
 int HomePlaceIndex(const QByteArray &systemZoneId);
 
-// A built-in place by name (any case) or "LAT,LON,ZONE" such as "51.51,-0.13,Europe/London".
-// nullopt with `problem` set to what is wrong: no such place, not that form, a latitude or
-// longitude out of range, or a zone the system does not know.
+// A built-in place by name (any case) or "LAT,LON,ZONE" such as "51.51,-0.13,Europe/London", as
+// ReadPlaceText reads it with the system's time zones. nullopt with `problem` set to what is
+// wrong: no such place, not that form, a latitude or longitude out of range, or a zone the
+// system does not know.
 std::optional<Place> ReadPlace(const QString &text, QString *problem);
 
-// A 24-hour local time "HH:MM" (one-digit hours too); nullopt for anything else.
+// Whether the system knows a time zone of that IANA name: the desktop's ZoneKnown.
+bool SystemKnowsZone(std::string_view zone);
+
+// A 24-hour local time "HH:MM" (one-digit hours too), as ClockMinutes reads it; nullopt for
+// anything else.
 std::optional<QTime> ReadClockTime(const QString &text);
 
 // The system's own time zone, where a moment is said without a place.

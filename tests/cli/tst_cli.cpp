@@ -89,6 +89,7 @@ private slots:
     void badUsage_data();
     void badUsage();
     void familyRegister();
+    void familyCsv();
     void wallCalendarScripts_data();
     void wallCalendarScripts();
 };
@@ -376,6 +377,32 @@ void TestCli::familyRegister()
     QFile(document).open(QIODevice::WriteOnly);
     QVERIFY(RunCli("C", "family import " + document + second).startsWith("1|"));
     QCOMPARE(RunCli("C", "family remove 3" + second).section(u'|', 0, 0), "1");
+}
+
+// A register written as CSV and read into another: the same entries, however their texts are
+// quoted, a death with no days included.
+void TestCli::familyCsv()
+{
+    const QTemporaryDir directory;
+    const QString first = " --register " + directory.filePath("first.sqlite");
+    const QString second = " --register " + directory.filePath("second.sqlite");
+    const QString document = directory.filePath("family.json"), csv = directory.filePath("a.csv");
+    QFile file(document);
+    QVERIFY(file.open(QIODevice::WriteOnly) &&
+            file.write("{\"format\": \"dalvane-family\", \"version\": 1, \"people\": ["
+                       "{\"person\": \"Irani, \\\"Rustom\\\" \u0aa1\u0acb\u0ab2\u0ac0\", "
+                       "\"date\": \"2001-08-20\", \"days\": [], \"months\": 0, "
+                       "\"note\": \"one, two\\nthree; \\\"four\\\"\\r\\n\"}, "
+                       "{\"person\": \"Ava\", \"kind\": \"wedding\", \"date\": \"1999-12-10\", "
+                       "\"calendar\": \"fasli\", \"time\": \"05:30\", "
+                       "\"place\": \"19.07,72.88,Asia/Kolkata\"}, "
+                       "{\"person\": \"Homi\", \"kind\": \"navjote\", \"date\": \"9999-12-31\", "
+                       "\"before_dawn\": true}]}") > 0);
+    file.close();
+    QCOMPARE(RunCli("C", "family import " + document + first), "0||Imported 3, skipped 0\n");
+    QCOMPARE(RunCli("C", "family export --csv " + csv + first), "0||");
+    QCOMPARE(RunCli("C", "family import --csv " + csv + second), "0||Imported 3, skipped 0\n");
+    QCOMPARE(RunCli("C", "family list --json" + second), RunCli("C", "family list --json" + first));
 }
 
 // The wall calendar of January 2026 in another script, read back: the font that holds the script

@@ -11,13 +11,15 @@
 // year, day list and name, a line each; the schedule is asked and written as a calendar file.
 // With bit 0x80 they are the place and time texts of the sunrise rule (FuzzSun); with both bits
 // 0xC0, what the family register reads (FuzzFamily): a document to import, or the texts of an
-// entry a line each: name, note, id, date, time, place and days.
+// entry a line each: name, note, id, date, time, place and days. With all three bits 0xE0, a CSV
+// file to import (FuzzFamilyCsv), its dates typed in the order of bits 0x18 besides ISO.
 #include "answer/answer.h"
 #include "answer/family.h"
 #include "answer/familydocument.h"
 #include "answer/festivalanswer.h"
 #include "answer/question.h"
 #include "answer/skyanswer.h"
+#include "calendar/familydocument.h"
 #include "calendar/roz.h"
 #include "civiloracle.h"
 #include "platform/regional.h"
@@ -276,12 +278,58 @@ void FuzzFamily(const QByteArray &input)
     require(uids.size() == qsizetype(upcoming.items.size()), "one identity per observance");
 }
 
+// A CSV file the family register imports: read whole or refused at a row, and what is read is
+// kept as a register keeps it, and reads back the same from the CSV and the JSON document the
+// calendar core writes of it, a document written as QJsonDocument writes one.
+void FuzzFamilyCsv(std::string_view file, std::optional<DateOrderCode> order)
+{
+    const auto require = [&](bool condition, const char *property) {
+        if (!condition) {
+            std::fprintf(stderr, "fuzz: %s fails for \"%.*s\"\n", property, int(file.size()),
+                         file.data());
+            std::abort();
+        }
+    };
+    const auto read = ReadFamilyCsv(file, order, Settings(6).rules, SystemKnowsZone);
+    if (const std::string *problem = std::get_if<std::string>(&read))
+        return require(problem->starts_with("row ") || *problem == "the file is not UTF-8 text",
+                       "a refused file names the row");
+    const std::vector<FamilyRecord> &entries = std::get<std::vector<FamilyRecord>>(read);
+    for (const FamilyRecord &entry : entries)
+        require(!entry.person.empty() && PersonNameOf(entry.person) == entry.person &&
+                    CharacterCount(entry.person) <= 200 && CharacterCount(entry.note) <= 1000 &&
+                    std::is_sorted(entry.days.begin(), entry.days.end()) &&
+                    std::adjacent_find(entry.days.begin(), entry.days.end()) == entry.days.end(),
+                "a kept name, note and days");
+    const std::string csv = FamilyCsv(entries);
+    require(!IsJsonDocument(csv), "CSV is not taken for JSON");
+    const auto again = ReadFamilyCsv(csv, std::nullopt, Settings(6).rules, SystemKnowsZone);
+    require(std::holds_alternative<std::vector<FamilyRecord>>(again) &&
+                std::get<std::vector<FamilyRecord>>(again) == entries,
+            "CSV reads back as written");
+    // The document's bytes are what the desktop wrote with the toolkit before the core wrote it.
+    const std::string document = FamilyDocument(entries);
+    const QByteArray bytes = QByteArray::fromStdString(document);
+    require(IsJsonDocument(document) && QJsonDocument::fromJson(bytes).toJson() == bytes,
+            "a document as QJsonDocument writes it");
+    const auto fromDocument = ReadFamilyDocument(document, SystemKnowsZone);
+    require(std::holds_alternative<std::vector<FamilyRecord>>(fromDocument) &&
+                std::get<std::vector<FamilyRecord>>(fromDocument) == entries,
+            "the document of a CSV file reads back the same");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size < 1)
         return 0;
+    if ((data[0] & 0xE0) == 0xE0) {
+        const int order = (data[0] >> 3) & 3;
+        FuzzFamilyCsv(std::string_view(reinterpret_cast<const char *>(data + 1), size - 1),
+                      order ? std::optional(DateOrderCode(order)) : std::nullopt);
+        return 0;
+    }
     if ((data[0] & 0xC0) == 0xC0) {
         FuzzFamily(QByteArray(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)));
         return 0;
