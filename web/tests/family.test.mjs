@@ -216,7 +216,7 @@ test("a refused copy leaves the register as it was and says why; a spreadsheet's
     const page = await open();
     assert.equal(await openCopy(page, file), "Imported 4, skipped 0");
     const before = await people(page);
-    const csv = "person,kind,date,days,note\r\nKhorshed Batliwala,death,2020-05-06,4 10 30,\r\n" +
+    const csv = "person,kind,date,days,note\r\nKhorshed Batliwala,death,2020-05-06,\"4,10,30\",\r\n" +
                 "Nariman,birth,1985-13-01,,\r\n";
     for (const [name, text, file] of [
              ["a bad entry", {...good, people: [{...good.people[0], person: "Sam"},
