@@ -184,7 +184,8 @@ val Calculate(val question)
         const std::string zone(place->zone);
         const SunDay sun = SunOn(entered, place->latitude, place->longitude);
         if (sun.daylight != Daylight::RisesAndSets)
-            return Problem("date", NoSunriseMessage(place->name, core::ShortDateText(entered), sun.daylight));
+            return Problem(
+                "date", NoSunriseMessage(place->name, core::ShortDateText(entered), sun.daylight));
         val where = val::object();
         where.set("name", std::string(place->name));
         where.set("latitude", place->latitude);
@@ -280,8 +281,8 @@ val Schedule(val question)
 
     val answer = val::object();
     answer.set("ok", true);
-    answer.set("heading", core::ShortDateText(typed.entered) + ": " + core::RozText(day, script) + ", " +
-                              core::ReckoningLine(day, calendar, script));
+    answer.set("heading", core::ShortDateText(typed.entered) + ": " + core::RozText(day, script) +
+                              ", " + core::ReckoningLine(day, calendar, script));
     answer.set("meaning", std::string(RozRowOf(day.roz).meaning));
     answer.set("person", owner.person);
     val rows = val::array();
