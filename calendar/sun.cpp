@@ -249,11 +249,10 @@ long DaysSince1970(CalendarDate date)
 UtSeconds UtOfLocal(CalendarDate date, int minutes, const ZoneOffsetAt &offsetAt)
 {
     const UtSeconds local = UtSeconds(DaysSince1970(date)) * 86400 + minutes * 60;
-    // The offsets a day either side hold on both sides of any change that day: the one before
-    // that names a moment with that same offset is the first reading; in a gap neither does.
+    // The offsets a day either side hold on both sides of any change that day: the one after
+    // that names a moment with that same offset is the reading after the change; in a gap
+    // neither does.
     const int before = offsetAt(local - 86400), after = offsetAt(local + 86400);
-    if (offsetAt(local - before) == before)
-        return local - before;
     if (offsetAt(local - after) == after)
         return local - after;
     return local - before;

@@ -20,7 +20,8 @@ long DaysSince1970(CalendarDate date);
 
 // Local civil time (minutes after midnight) on a date in a zone, as UT. A time the clocks skip
 // in spring is read with the offset in force before the change (as a clock not yet put forward
-// reads it); a time they show twice in autumn, as its first moment.
+// reads it); a time they show twice in autumn, as its second moment, after the change (as the
+// desktop's toolkit has always read it).
 UtSeconds UtOfLocal(CalendarDate date, int minutes, const ZoneOffsetAt &offsetAt);
 
 enum class Daylight

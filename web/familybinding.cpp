@@ -19,17 +19,23 @@
 
 using emscripten::val;
 
-// The browser's zone data (binding.cpp).
+// The browser's zone data (binding.cpp); whether it knows a zone is asked once a zone, as making
+// a formatter costs more than the sun.
 extern "C" int zone_offset_seconds(const char *zone, double ut);
 
 // clang-format off
 EM_JS(int, zone_known, (const char *zone), {
-    try {
-        new Intl.DateTimeFormat("en-US", {timeZone: UTF8ToString(zone)});
-        return 1;
-    } catch (e) {
-        return 0;
+    const name = UTF8ToString(zone);
+    const known = Module.zonesKnown || (Module.zonesKnown = new Map());
+    if (!known.has(name)) {
+        try {
+            new Intl.DateTimeFormat("en-US", {timeZone: name});
+            known.set(name, 1);
+        } catch (e) {
+            known.set(name, 0);
+        }
     }
+    return known.get(name);
 });
 // clang-format on
 
