@@ -49,12 +49,16 @@ function today()
 
 // A date of the core (ISO) in the reader's own long form, as the window writes the regional
 // long date; the core gives the date, the browser only its words.
+// One formatter for every date written out: making one costs far more than using it, and a
+// register's view writes a thousand.
+let fullDate = null;
 function longDate(iso)
 {
     const [year, month, day] = iso.split("-").map(Number);
     const date = new Date(0);
     date.setUTCFullYear(year, month - 1, day);
-    return new Intl.DateTimeFormat(language, {dateStyle: "full", timeZone: "UTC"}).format(date);
+    fullDate ??= new Intl.DateTimeFormat(language, {dateStyle: "full", timeZone: "UTC"});
+    return fullDate.format(date);
 }
 
 function element(tag, attributes = {}, ...children)

@@ -73,13 +73,15 @@ let page;            // what app.js lends: the core, the helpers and the regiona
 let register = [];   // the people as last read: [{id, entry}]
 let editing = null;  // the id of the person being edited, or null for a new one
 let listed = [];     // the core's list of the register, one object a person, in order
+let written = null;  // the register as the family document, written once a change
 
 const fields = ["person", "date", "time", "place", "days", "months", "note"];
 
 // The register as the family document, exactly as the desktop exports it.
-function documentText(entries = register.map(p => p.entry))
+function documentText()
 {
-    return page.calendar.familyDocument(JSON.stringify(entries));
+    written ??= page.calendar.familyDocument(JSON.stringify(register.map(p => p.entry)));
+    return written;
 }
 
 // Today as the ISO date the core counts from, by the reader's clock.
@@ -180,8 +182,8 @@ async function save()
     else
         await replacePerson(editing, checked.entry);
     requestPersistence();
-    closeForm();
     await refresh();
+    closeForm();
 }
 
 // Asked once the register holds something worth keeping: a browser may otherwise clear it
@@ -193,12 +195,13 @@ function requestPersistence()
 }
 
 // A kind's or a reckoning's words as the form's own choice says them.
-function optionText(select, value)
+function optionWords(select)
 {
-    const option = [...page.$(select).options].find(o => o.value === value);
-    return option ? option.textContent : value;
+    return new Map([...page.$(select).options].map(o => [o.value, o.textContent]));
 }
 
+// One row a person; its Edit and Remove are answered by the table (drawFamily's listener), a
+// thousand people being a thousand rows.
 function drawPeople()
 {
     const {$, element, longDate} = page;
@@ -207,28 +210,37 @@ function drawPeople()
             element("p", {id: "family-empty"}, "No one yet: Add person, or open a copy."));
         return;
     }
+    const kinds = optionWords("family-kind"), reckonings = optionWords("family-reckoning");
     const titles = ["Person", "Kind", "Date", "Roz", "Mah", "Reckoning", ""];
     const cell = (text, i) => element("td", {"data-label": titles[i]}, text);
-    const rows = listed.map((p, i) => {
-        const id = register[i].id;
-        const edit = element("button", {type: "button", class: "quiet", "aria-label": `Edit ${p.person}`},
-                             "Edit");
-        const remove = element("button", {type: "button", class: "quiet",
-                                          "aria-label": `Remove ${p.person}`}, "Remove");
-        edit.addEventListener("click", () => openForm(register[i]));
-        remove.addEventListener("click", () => askToRemove(id, p.person));
-        return element("tr", {"data-id": String(id)},
-                       element("th", {scope: "row"}, p.person), cell(optionText("family-kind", p.kind), 1),
-                       cell(longDate(p.entered), 2), cell(`${p.name} (${p.roz})`, 3),
-                       cell(p.mah_name ?? "", 4), cell(optionText("family-reckoning", p.calendar), 5),
-                       element("td", {class: "actions"}, edit, remove));
-    });
+    const rows = listed.map((p, i) => element(
+        "tr", {"data-row": String(i)},
+        element("th", {scope: "row"}, p.person), cell(kinds.get(p.kind) ?? p.kind, 1),
+        cell(longDate(p.entered), 2), cell(`${p.name} (${p.roz})`, 3), cell(p.mah_name ?? "", 4),
+        cell(reckonings.get(p.calendar) ?? p.calendar, 5),
+        element("td", {class: "actions"},
+                element("button", {type: "button", class: "quiet", "data-change": "edit",
+                                   "aria-label": `Edit ${p.person}`}, "Edit"),
+                element("button", {type: "button", class: "quiet", "data-change": "remove",
+                                   "aria-label": `Remove ${p.person}`}, "Remove"))));
     $("family-people").replaceChildren(element(
         "table", {class: "reckonings observances", id: "family-people-table"},
         element("caption", {}, "The people"),
         element("thead", {}, element("tr", {}, ...titles.map(
                                           t => element("th", {scope: "col"}, t || element("span", {class: "unseen"}, "Change"))))),
         element("tbody", {}, ...rows)));
+}
+
+function changePerson(event)
+{
+    const button = event.target.closest("button[data-change]");
+    if (!button)
+        return;
+    const person = register[Number(button.closest("tr").dataset.row)];
+    if (button.dataset.change === "edit")
+        openForm(person);
+    else
+        askToRemove(person.id, listed[register.indexOf(person)].person);
 }
 
 // What is coming in the next DAYS days, as the core lists it.
@@ -284,6 +296,7 @@ export async function refresh()
 {
     const started = performance.now();
     register = await people();
+    written = null;
     listed = register.length ? page.calendar.familyList(documentText()) : [];
     drawPeople();
     drawComing();
@@ -341,6 +354,7 @@ export function startFamily(lent)
     for (const place of calendar.places())
         $("family-places").append(page.element("option", {value: place.name}));
     $("family-add").addEventListener("click", () => openForm(null));
+    $("family-people").addEventListener("click", changePerson);
     $("family-cancel").addEventListener("click", closeForm);
     $("family-kind").addEventListener("change", showDeathOnly);
     $("family-form").addEventListener("submit", event => {

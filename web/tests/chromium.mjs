@@ -48,7 +48,8 @@ export async function stop(server)
 export function overflow(page)
 {
     return page.evaluate(() => {
-        const wide = [document.documentElement, ...document.querySelectorAll("main *")]
+        // Text kept for screen readers alone is clipped on purpose.
+        const wide = [document.documentElement, ...document.querySelectorAll("main *:not(.unseen)")]
             .filter(node => node.scrollWidth > node.clientWidth + 1 &&
                             getComputedStyle(node).overflowX !== "visible");
         return [document.documentElement.scrollWidth - document.documentElement.clientWidth,
