@@ -82,7 +82,7 @@ for (const width of [360, 1280]) {
             await page.waitForFunction(() => document.getElementById("family-status").textContent);
             await page.getByRole("button", {name: "Add person"}).click();
             await page.locator("#family-form").getByLabel("Date", {exact: true}).fill("32-08-2001");
-            await page.getByRole("button", {name: "Save"}).click();
+            await page.getByRole("button", {name: "Save", exact: true}).click();
         })).close();
     }
     for (const view of ["help", "about"])
