@@ -5,6 +5,7 @@
 // What is coming for the family: every observance of every entry of the register in a span of
 // days, in date order, as a table, JSON, a calendar file, or the lines of a reminder.
 #include "answer/answer.h"
+#include "calendar/familyupcoming.h"
 #include "platform/familyregister.h"
 
 #include <QByteArray>
@@ -13,12 +14,6 @@
 #include <QStringList>
 #include <optional>
 #include <vector>
-
-// An entry's answer: a death's whole schedule, as `schedule` gives it for the same inputs, or
-// the same roz and mah every year for every other kind, for the Gregorian years asked. nullopt
-// when the entry's date no longer reads (a place whose sun does not rise that day).
-std::optional<Answer> EntryAnswer(const FamilyEntry &entry, int fromYear, int years,
-                                  const RegionalSettings &settings);
 
 // The entries as a table, titles first: Id, Person, Kind, Date (as entered), Roz, Mah and
 // Reckoning; as text for a terminal; and as JSON, each entry with its roz and mah.
@@ -33,20 +28,8 @@ QString YearlyName(EventKind kind);
 // "Death", "Birth", "Wedding", "Navjote" or "Other", as a table or a choice shows the kind.
 QString EventKindTitle(EventKind kind);
 
-struct Upcoming
-{
-    CalendarDate from;
-    int days; // [1, 3660]
-    // Each entry with its answer, whose observances are those in the span that fall after the
-    // day the event belongs to.
-    std::vector<std::pair<FamilyEntry, Answer>> entries;
-    struct Item
-    {
-        size_t entry; // into entries
-        Observance observance;
-    };
-    std::vector<Item> items; // in date order, then in the order the entries were added
-};
+// What is coming, as calendar/familyupcoming.h reckons it with the system's time zones.
+using Upcoming = FamilyUpcoming;
 
 Upcoming UpcomingObservances(const std::vector<FamilyEntry> &entries, CalendarDate from, int days,
                              const RegionalSettings &settings);

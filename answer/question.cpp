@@ -71,7 +71,7 @@ std::variant<Answer, InputProblem> Ask(const Question &question, const RegionalS
 // translates in one place.
 QString InvalidTimeMessage()
 {
-    return QCoreApplication::translate("Schedule", "Please Enter the Time as HH:MM, such as 07:30");
+    return QCoreApplication::translate("Schedule", kInvalidTimeMessage.data());
 }
 
 QString InvalidDaysMessage()

@@ -62,6 +62,10 @@ std::variant<TypedDates, TypedProblem> CheckTyped(std::u16string_view dateText, 
                                                   std::u16string_view yearText,
                                                   const DateTextRules &rules);
 
+// "Please Enter the Time as HH:MM, such as 07:30", for a time of the event that does not read.
+inline constexpr std::string_view kInvalidTimeMessage =
+    "Please Enter the Time as HH:MM, such as 07:30";
+
 // "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30", for a schedule's days.
 inline constexpr std::string_view kInvalidDaysMessage =
     "Please Enter the Days as numbers from 1 to 36500, such as 4, 10, 30";

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/observancetext.h"
 
+#include <cstdio>
+
 namespace core {
 
 namespace {
@@ -117,6 +119,16 @@ std::string_view CalendarTitle(Reckoning calendar)
     return calendar == Reckoning::Shahenshahi ? "Shahenshahi"
            : calendar == Reckoning::Kadmi     ? "Kadmi"
                                               : "Fasli";
+}
+
+std::string ShortDateText(CalendarDate date)
+{
+    static constexpr const char *kShortMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%s-%04d", date.day(), kShortMonths[date.month() - 1],
+                  date.year());
+    return text;
 }
 
 std::string IsoDate(CalendarDate date)

@@ -20,6 +20,8 @@ namespace core {
 std::string_view CalendarName(Reckoning calendar);  // "shahenshahi", "kadmi" or "fasli"
 std::string_view CalendarTitle(Reckoning calendar); // "Shahenshahi", "Kadmi" or "Fasli"
 std::string IsoDate(CalendarDate date);             // "2025-08-15"
+// "20-Aug-2001", as the page writes an entered date back and names it in a message.
+std::string ShortDateText(CalendarDate date);
 
 std::string_view ObservanceKindName(ObservanceKind kind); // "year", "month" or "day"
 // What the yearly observance of an event is called where it is not a death's: "Roz birthday",

@@ -239,3 +239,21 @@ std::string NoSunriseMessage(std::string_view place, std::string_view dateText, 
            ": the sun stays " + (daylight == Daylight::AlwaysUp ? "above" : "below") +
            " the horizon all day";
 }
+
+long DaysSince1970(CalendarDate date)
+{
+    using namespace std::chrono;
+    return sys_days(year(date.year()) / date.month() / date.day()).time_since_epoch().count();
+}
+
+UtSeconds UtOfLocal(CalendarDate date, int minutes, const ZoneOffsetAt &offsetAt)
+{
+    const UtSeconds local = UtSeconds(DaysSince1970(date)) * 86400 + minutes * 60;
+    // The offsets a day either side hold on both sides of any change that day: the one after
+    // that names a moment with that same offset is the reading after the change; in a gap
+    // neither does.
+    const int before = offsetAt(local - 86400), after = offsetAt(local + 86400);
+    if (offsetAt(local - after) == after)
+        return local - after;
+    return local - before;
+}

@@ -5,11 +5,24 @@
 #include "calendar/reckonings.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
 // A moment in universal time: seconds since 1 January 1970, 00:00 UT.
 using UtSeconds = std::int64_t;
+
+// A time zone as the front end's zone data has it: its offset from UT, in seconds, at a moment.
+using ZoneOffsetAt = std::function<int(UtSeconds moment)>;
+
+// Days from 1 January 1970 to the date.
+long DaysSince1970(CalendarDate date);
+
+// Local civil time (minutes after midnight) on a date in a zone, as UT. A time the clocks skip
+// in spring is read with the offset in force before the change (as a clock not yet put forward
+// reads it); a time they show twice in autumn, as its second moment, after the change (as the
+// desktop's toolkit has always read it).
+UtSeconds UtOfLocal(CalendarDate date, int minutes, const ZoneOffsetAt &offsetAt);
 
 enum class Daylight
 {

@@ -55,13 +55,17 @@ std::optional<QTime> ReadClockTime(const QString &text)
 
 UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone)
 {
-    const QDate day = ToQDate(date);
-    const QDateTime local(day, time, zone);
-    if (local.isValid() && local.time() == time)
-        return local.toSecsSinceEpoch();
-    // In the spring gap: the offset in force just before the change.
-    const QDateTime before(day.addDays(-1), time, zone);
-    return QDateTime(day, time, Qt::UTC).toSecsSinceEpoch() - before.offsetFromUtc();
+    return UtOfLocal(date, time.hour() * 60 + time.minute(), [&](UtSeconds moment) {
+        return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(moment, Qt::UTC));
+    });
+}
+
+TimeZones DesktopZones()
+{
+    return {SystemKnowsZone, [](std::string_view zone, UtSeconds moment) {
+                return QTimeZone(QByteArray(zone.data(), qsizetype(zone.size())))
+                    .offsetFromUtc(QDateTime::fromSecsSinceEpoch(moment, Qt::UTC));
+            }};
 }
 
 QTimeZone LocalZone()

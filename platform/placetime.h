@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "calendar/familyupcoming.h"
 #include "calendar/places.h"
 #include "calendar/placetext.h"
 #include "calendar/sun.h"
@@ -36,6 +37,9 @@ std::optional<Place> ReadPlace(const QString &text, QString *problem);
 // Whether the system knows a time zone of that IANA name: the desktop's ZoneKnown.
 bool SystemKnowsZone(std::string_view zone);
 
+// The system's time zones as the calendar core asks for them.
+TimeZones DesktopZones();
+
 // A 24-hour local time "HH:MM" (one-digit hours too), as ClockMinutes reads it; nullopt for
 // anything else.
 std::optional<QTime> ReadClockTime(const QString &text);
@@ -44,8 +48,7 @@ std::optional<QTime> ReadClockTime(const QString &text);
 QTimeZone LocalZone();
 
 // Local civil time at a place to universal time and back, summer time included as the
-// system's time zone data has it. A time that the clocks skip in spring is taken as the
-// moment it names in the time before the change (as a clock not yet put forward reads it).
+// system's time zone data has it, read as UtOfLocal (calendar/sun.h) reads a local time.
 UtSeconds UtOf(CalendarDate date, QTime time, const QTimeZone &zone);
 QDateTime LocalTimeOf(UtSeconds moment, const QTimeZone &zone);
 

@@ -47,33 +47,18 @@ EM_JS(int, zone_offset_seconds, (const char *zone, double ut), {
 
 namespace {
 
-constexpr const char *kShortMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr Script kScripts[] = {Script::English, Script::Gujarati, Script::Persian};
 constexpr const char *kScriptKeys[] = {"en", "gu", "fa"};
-
-long DayNumber(CalendarDate date)
-{
-    using namespace std::chrono;
-    return sys_days(year(date.year()) / date.month() / date.day()).time_since_epoch().count();
-}
 
 UtSeconds Offset(const std::string &zone, UtSeconds moment)
 {
     return zone_offset_seconds(zone.c_str(), double(moment));
 }
 
-// Local civil time at the zone to UT. A time the clocks skip in spring is read with the offset
-// in force before the change; a time they show twice, as its first moment.
-UtSeconds UtOfLocal(CalendarDate date, int minutes, const std::string &zone)
+// Local civil time at the zone to UT, as the desktop reads it (UtOfLocal).
+UtSeconds UtAt(CalendarDate date, int minutes, const std::string &zone)
 {
-    const UtSeconds local = UtSeconds(DayNumber(date)) * 86400 + minutes * 60;
-    const UtSeconds before = Offset(zone, local - 86400), after = Offset(zone, local + 86400);
-    if (Offset(zone, local - before) == before)
-        return local - before;
-    if (Offset(zone, local - after) == after)
-        return local - after;
-    return local - before;
+    return UtOfLocal(date, minutes, [&](UtSeconds moment) { return int(Offset(zone, moment)); });
 }
 
 // "H:MM" of a moment at the zone, as the month shows it, or "HH:MM" as --json writes it.
@@ -91,15 +76,6 @@ std::string Iso(CalendarDate date)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year(), date.month(), date.day());
-    return text;
-}
-
-// "20-Aug-2001", as the window writes the entered date back.
-std::string ShortText(CalendarDate date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%s-%04d", date.day(), kShortMonths[date.month() - 1],
-                  date.year());
     return text;
 }
 
@@ -208,7 +184,8 @@ val Calculate(val question)
         const std::string zone(place->zone);
         const SunDay sun = SunOn(entered, place->latitude, place->longitude);
         if (sun.daylight != Daylight::RisesAndSets)
-            return Problem("date", NoSunriseMessage(place->name, ShortText(entered), sun.daylight));
+            return Problem(
+                "date", NoSunriseMessage(place->name, core::ShortDateText(entered), sun.daylight));
         val where = val::object();
         where.set("name", std::string(place->name));
         where.set("latitude", place->latitude);
@@ -220,7 +197,7 @@ val Calculate(val question)
         bool beforeSunrise = false;
         if (timed) {
             const int minutes = question["hour"].as<int>() * 60 + question["minute"].as<int>();
-            const SunMoment at = SunMomentOf(UtOfLocal(entered, minutes, zone), entered, sun,
+            const SunMoment at = SunMomentOf(UtAt(entered, minutes, zone), entered, sun,
                                              place->latitude, place->longitude, calendar);
             beforeSunrise = at.beforeSunrise;
             char clock[8];
@@ -243,7 +220,7 @@ val Calculate(val question)
 
     answer.set("ok", true);
     answer.set("entered", Iso(entered));
-    answer.set("entered_text", ShortText(entered));
+    answer.set("entered_text", core::ShortDateText(entered));
     answer.set("reckoning", Iso(*rozDate));
     answer.set("calendar", std::string(CalendarKey(calendar)));
     SetDay(answer, day);
@@ -304,8 +281,8 @@ val Schedule(val question)
 
     val answer = val::object();
     answer.set("ok", true);
-    answer.set("heading", ShortText(typed.entered) + ": " + core::RozText(day, script) + ", " +
-                              core::ReckoningLine(day, calendar, script));
+    answer.set("heading", core::ShortDateText(typed.entered) + ": " + core::RozText(day, script) +
+                              ", " + core::ReckoningLine(day, calendar, script));
     answer.set("meaning", std::string(RozRowOf(day.roz).meaning));
     answer.set("person", owner.person);
     val rows = val::array();
@@ -379,7 +356,7 @@ val Month(val query)
         return result;
     // 0 Sunday to 6 Saturday; 1 January 1970 was a Thursday. The blank cells before the first
     // day, in a week that begins on `week_start` (the same numbering).
-    const int weekday = int(((DayNumber(*first) + 4) % 7 + 7) % 7);
+    const int weekday = int(((DaysSince1970(*first) + 4) % 7 + 7) % 7);
     result.set("first_weekday", weekday);
     result.set("blanks", (weekday - query["week_start"].as<int>() + 7) % 7);
     val previous = val::object(), next = val::object();
@@ -433,13 +410,13 @@ val Month(val query)
 
     // The phases within the month's days at the zone.
     const int lastDay = CalendarDate::daysInMonth(year, month);
-    const UtSeconds from = UtOfLocal(*first, 0, zone);
-    const UtSeconds to = UtOfLocal(*CalendarDate::fromYmd(year, month, lastDay), 24 * 60, zone);
+    const UtSeconds from = UtAt(*first, 0, zone);
+    const UtSeconds to = UtAt(*CalendarDate::fromYmd(year, month, lastDay), 24 * 60, zone);
     val phases = val::array();
     for (const MoonPhaseInstant &phase : MoonPhasesBetween(from, to)) {
         val entry = val::object();
         const UtSeconds local = phase.at + Offset(zone, phase.at);
-        const UtSeconds dayOfMonth = (local - UtSeconds(DayNumber(*first)) * 86400) / 86400 + 1;
+        const UtSeconds dayOfMonth = (local - UtSeconds(DaysSince1970(*first)) * 86400) / 86400 + 1;
         entry.set("phase", std::string(MoonPhaseKey(phase.phase)));
         entry.set("name", std::string(MoonPhaseName(phase.phase)));
         entry.set("day", int(dayOfMonth));

@@ -259,7 +259,7 @@ void FuzzFamily(const QByteArray &input)
     const Upcoming upcoming = UpcomingObservances(entries, from, 366, Settings(6));
     for (const Upcoming::Item &item : upcoming.items)
         require(item.observance.date >= from && item.observance.date.year() == 2026 &&
-                    item.observance.date > upcoming.entries[item.entry].second.rozDate,
+                    item.observance.date > upcoming.answers[item.entry].rozDate,
                 "upcoming within the span and after the event");
     const QByteArray json = toJson(upcoming);
     require(QJsonDocument::fromJson(json).toJson(QJsonDocument::Compact) + '\n' == json,

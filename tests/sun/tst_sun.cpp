@@ -29,6 +29,8 @@ private slots:
     void sunrise();
     void gah_data();
     void gah();
+    void localTime_data();
+    void localTime();
 };
 
 // Within a minute of the times published for the day.
@@ -84,6 +86,34 @@ void TestSun::gah()
     QVERIFY2(sun, qPrintable(problem));
     QCOMPARE(QString::fromLatin1(GahName(sun->gah).data()), fields[3]);
     QCOMPARE(sun->beforeSunrise, fields[4] == u"before");
+}
+
+// Local time at a place to UT by the system's zones, around the clocks' changes: a time they
+// skip reads with the offset before the change, one they show twice as its moment after it.
+void TestSun::localTime_data()
+{
+    AddRows("summer | Europe/London | 2025-06-21 | 12:00 | 2025-06-21T11:00:00Z\n"
+            "winter | Europe/London | 2025-12-15 | 07:59 | 2025-12-15T07:59:00Z\n"
+            "before the spring change | Europe/London | 2026-03-29 | 00:30 | 2026-03-29T00:30:00Z\n"
+            "skipped in spring | Europe/London | 2026-03-29 | 01:30 | 2026-03-29T01:30:00Z\n"
+            "after the spring change | Europe/London | 2026-03-29 | 02:00 | 2026-03-29T01:00:00Z\n"
+            "before the autumn change | Europe/London | 2025-10-26 | 00:30 | 2025-10-25T23:30:00Z\n"
+            "shown twice in autumn | Europe/London | 2025-10-26 | 01:30 | 2025-10-26T01:30:00Z\n"
+            "skipped at New York | America/New_York | 2026-03-08 | 02:30 | 2026-03-08T07:30:00Z\n"
+            "twice at New York | America/New_York | 2025-11-02 | 01:30 | 2025-11-02T06:30:00Z\n"
+            "twice, half an hour back | Australia/Lord_Howe | 2025-04-06 | 01:45 | "
+            "2025-04-05T15:15:00Z\n"
+            "no summer time | Asia/Kolkata | 2000-01-15 | 05:40 | 2000-01-15T00:10:00Z");
+}
+
+void TestSun::localTime()
+{
+    const QStringList fields = Fields();
+    const QDate day = QDate::fromString(fields[1], Qt::ISODate);
+    const UtSeconds ut = UtOf(*CalendarDate::fromYmd(day.year(), day.month(), day.day()),
+                              QTime::fromString(fields[2], QStringLiteral("HH:mm")),
+                              QTimeZone(fields[0].toLatin1()));
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(ut, Qt::UTC).toString(Qt::ISODate), fields[3]);
 }
 
 QTEST_GUILESS_MAIN(TestSun)

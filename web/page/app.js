@@ -5,6 +5,7 @@
 // lays out what it answers. Every date, roz, name, sunrise and message comes from the core;
 // this file only places them, remembers the choices and moves between the views.
 import Dalvane from "./dalvane.mjs";
+import {startFamily} from "./family.js";
 
 const $ = id => document.getElementById(id);
 const language = navigator.language || "en-GB";
@@ -48,12 +49,16 @@ function today()
 
 // A date of the core (ISO) in the reader's own long form, as the window writes the regional
 // long date; the core gives the date, the browser only its words.
+// One formatter for every date written out: making one costs far more than using it, and a
+// register's view writes a thousand.
+let fullDate = null;
 function longDate(iso)
 {
     const [year, month, day] = iso.split("-").map(Number);
     const date = new Date(0);
     date.setUTCFullYear(year, month - 1, day);
-    return new Intl.DateTimeFormat(language, {dateStyle: "full", timeZone: "UTC"}).format(date);
+    fullDate ??= new Intl.DateTimeFormat(language, {dateStyle: "full", timeZone: "UTC"});
+    return fullDate.format(date);
 }
 
 function element(tag, attributes = {}, ...children)
@@ -394,6 +399,8 @@ async function start()
 
     todaysRoz();
     window.dalvaneTimings.today = performance.now();
+    if (calendar.familyList)
+        await startFamily({calendar, $, element, longDate, markFields, regional, today});
     document.documentElement.dataset.ready = "true";
     showView();
 

@@ -5,54 +5,24 @@
 // and an accessibility scan.
 import {after, before, test} from "node:test";
 import assert from "node:assert/strict";
-import {spawn, execFileSync} from "node:child_process";
+import {execFileSync} from "node:child_process";
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from "node:fs";
-import {createRequire} from "node:module";
 import os from "node:os";
 import path from "node:path";
+import {chromium, contextOptions, launchOptions, overflow, serve as serveFolder, stop,
+        violations} from "./chromium.mjs";
 import {loadCalendar, page as built, source} from "./module.mjs";
-
-const modules = process.env.DALVANE_NODE_MODULES || path.join(source, "build/web-tests/node_modules");
-const require = createRequire(path.join(modules, "noop.js"));
-const {chromium} = require("playwright-core");
-const axeSource = readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
 
 const scratch = mkdtempSync(path.join(os.tmpdir(), "dalvane-page-"));
 const served = path.join(scratch, "site");
 cpSync(built, served, {recursive: true});
-
-// Python's own static server on a free port of the loopback, as `./dev web` serves the page.
-function serve()
-{
-    return new Promise((resolve, reject) => {
-        const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-                                         "--directory", served], {stdio: ["ignore", "pipe", "pipe"]});
-        server.stdout.on("data", data => {
-            const port = /port (\d+)/.exec(String(data));
-            if (port)
-                resolve({server, url: `http://127.0.0.1:${port[1]}/`});
-        });
-        server.on("error", reject);
-    });
-}
-
-async function stop(server)
-{
-    server.kill();
-    await new Promise(resolve => server.once("exit", resolve));
-}
+const serve = () => serveFolder(served);
 
 let browser, site;
 before(async () => {
     site = await serve();
-    browser = await chromium.launchPersistentContext(path.join(scratch, "profile"), {
-        executablePath: process.env.DALVANE_CHROMIUM || "/usr/bin/chromium",
-        headless: true,
-        locale: "en-GB",
-        timezoneId: "Asia/Kolkata",
-        args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-               "--disable-component-update", "--no-first-run", "--disable-sync"],
-    });
+    browser = await chromium.launchPersistentContext(path.join(scratch, "profile"),
+                                                     {...launchOptions, ...contextOptions});
 });
 
 after(async () => {
@@ -167,14 +137,7 @@ test("the page fits 360 and 1280 pixels wide, every view, nothing clipped", asyn
             const page = await open(view, width);
             if (view === "#schedule")
                 await page.locator("#schedule").getByLabel("Date", {exact: true}).fill("20-08-2001");
-            const overflow = await page.evaluate(() => {
-                const wide = [document.documentElement, ...document.querySelectorAll("main *")]
-                    .filter(node => node.scrollWidth > node.clientWidth + 1 &&
-                                    getComputedStyle(node).overflowX !== "visible");
-                return [document.documentElement.scrollWidth - document.documentElement.clientWidth,
-                        wide.map(node => node.id || node.className || node.tagName)];
-            });
-            assert.deepEqual(overflow, [0, []], `${view} at ${width} px`);
+            assert.deepEqual(await overflow(page), [0, []], `${view} at ${width} px`);
             await page.close();
         }
     }
@@ -185,11 +148,7 @@ test("no serious or critical accessibility violation, light and dark", async () 
         for (const view of ["#roz", "#schedule", "#calendar", "#help", "#about"]) {
             const page = await open(view);
             await page.emulateMedia({colorScheme: scheme});
-            await page.addScriptTag({content: axeSource});
-            const violations = await page.evaluate(async () =>
-                (await axe.run()).violations.filter(v => ["serious", "critical"].includes(v.impact))
-                    .map(v => `${v.id}: ${v.nodes.map(n => n.target).join(" ")}`));
-            assert.deepEqual(violations, [], `${view}, ${scheme}`);
+            assert.deepEqual(await violations(page), [], `${view}, ${scheme}`);
             await page.close();
         }
     }

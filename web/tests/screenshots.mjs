@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page at a phone's and a desktop's width, light and dark, into the folder given: the
 // worked example, a bad date, the Calendar in Gujarati with the sun at Mumbai and in Persian, the
-// Schedule of the worked example, Help and About, and the month printed to PDF as the browser prints it.
+// Schedule of the worked example, the Family view with four people and a bad entry, Help and
+// About, and the month printed to PDF as the browser prints it.
 import {spawn} from "node:child_process";
 import {mkdirSync, mkdtempSync, rmSync} from "node:fs";
 import {createRequire} from "node:module";
@@ -47,6 +48,12 @@ const example = async page => {
     await roz.getByLabel("Year").fill("2005");
     await roz.getByRole("button", {name: "Calculate Roz"}).click();
 };
+// The family the Family view shows, opened as a spreadsheet's list, in a profile of its own.
+const family = "person,kind,date,before_dawn,note\n" +
+    "Dinshaw Mehta,death,2001-08-20,,\n" +
+    "Piroja Mehta,death,2019-03-02,true,Her varsi at the agiary\n" +
+    "Roshan Irani,birth,1990-02-14,,\n" +
+    "Jamshed and Shirin,wedding,2012-03-21,,\n";
 for (const width of [360, 1280]) {
     for (const scheme of ["light", "dark"]) {
         await (await shoot("roz-example", width, scheme, "#roz", example)).close();
@@ -68,6 +75,16 @@ for (const width of [360, 1280]) {
         await form.getByLabel("Date", {exact: true}).fill("20-08-2001");
         await form.getByLabel("Name").fill("Dinshaw Mehta");
     })).close();
+    for (const scheme of ["light", "dark"]) {
+        await (await shoot("family", width, scheme, "#family", async page => {
+            await page.getByLabel("Open a copy").setInputFiles({
+                name: "family.csv", mimeType: "text/csv", buffer: Buffer.from(family)});
+            await page.waitForFunction(() => document.getElementById("family-status").textContent);
+            await page.getByRole("button", {name: "Add person"}).click();
+            await page.locator("#family-form").getByLabel("Date", {exact: true}).fill("32-08-2001");
+            await page.getByRole("button", {name: "Save", exact: true}).click();
+        })).close();
+    }
     for (const view of ["help", "about"])
         await (await shoot(view, width, "light", "#" + view)).close();
 }
