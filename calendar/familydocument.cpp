@@ -14,45 +14,6 @@ using Json = nlohmann::json;
 constexpr std::string_view kFormat = "dalvane-family";
 constexpr int kVersion = 1;
 
-// A JSON text, escaped as the desktop has always written its documents: the two that must be,
-// the short escapes, any other control character as \u00xx, and everything else as it is.
-void PutString(std::string &out, std::string_view text)
-{
-    constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20)
-                out += {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
-            else
-                out += c;
-        }
-    }
-    out += '"';
-}
-
 // One entry's members, keys in alphabetical order as the document has always had them.
 void PutEntry(std::string &out, const FamilyRecord &entry)
 {
@@ -64,7 +25,7 @@ void PutEntry(std::string &out, const FamilyRecord &entry)
     };
     const auto text = [&](std::string_view name, std::string_view value, bool given) {
         key(name);
-        given ? PutString(out, value) : void(out += "null");
+        given ? AppendJsonText(out, value) : void(out += "null");
         out += ",\n";
     };
     out += "        {\n";
@@ -91,7 +52,7 @@ void PutEntry(std::string &out, const FamilyRecord &entry)
     text("person", entry.person, true);
     text("place", entry.place, !entry.place.empty());
     key("time");
-    entry.time ? PutString(out, ClockText(*entry.time)) : void(out += "null");
+    entry.time ? AppendJsonText(out, ClockText(*entry.time)) : void(out += "null");
     out += "\n        }";
 }
 
@@ -211,6 +172,43 @@ std::variant<FamilyRecord, std::string> EntryOf(const Json &object, const ZoneKn
 }
 
 } // namespace
+
+void AppendJsonText(std::string &out, std::string_view text)
+{
+    constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20)
+                out += {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+            else
+                out += c;
+        }
+    }
+    out += '"';
+}
 
 std::string FamilyDocument(const std::vector<FamilyRecord> &entries)
 {

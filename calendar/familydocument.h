@@ -23,6 +23,11 @@ std::string FamilyDocument(const std::vector<FamilyRecord> &entries);
 std::variant<std::vector<FamilyRecord>, std::string> ReadFamilyDocument(std::string_view document,
                                                                         const ZoneKnown &zoneKnown);
 
+// TEXT as a JSON string onto OUT, escaped as the desktop's documents and answers have always
+// been written: the two that must be, the short escapes, any other control character as \u00xx
+// (lower-case hex), and everything else as it is.
+void AppendJsonText(std::string &out, std::string_view text);
+
 // What the document and CSV readers say of a field that does not read.
 inline constexpr std::string_view kKindProblem =
     "the kind must be death, birth, wedding, navjote or other";

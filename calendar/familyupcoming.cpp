@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/familyupcoming.h"
 
+#include "calendar/familydocument.h"
 #include "calendar/names.h"
 #include "calendar/observancetext.h"
 #include "calendar/roz.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <variant>
 
@@ -37,46 +37,6 @@ std::optional<CalendarDate> RozDateOf(const FamilyRecord &entry, const TimeZones
         *sunPlace = place->name;
     }
     return BeforeDawnShift(entry.date, entry.beforeDawn || beforeSunrise);
-}
-
-// A text as JSON writes it: quotes, backslashes and control characters escaped, the rest as
-// it is (the escapes the desktop's toolkit writes, lower-case hex digits).
-void AppendJsonText(std::string &out, std::string_view text)
-{
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", unsigned(c));
-                out += escaped;
-            } else
-                out += c;
-        }
-    }
-    out += '"';
 }
 
 nlohmann::json NullOr(const std::string &text)
