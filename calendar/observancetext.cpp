@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/observancetext.h"
 
-#include <cstdio>
-
 namespace core {
 
 namespace {
@@ -125,10 +123,8 @@ std::string ShortDateText(CalendarDate date)
 {
     static constexpr const char *kShortMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%s-%04d", date.day(), kShortMonths[date.month() - 1],
-                  date.year());
-    return text;
+    const std::string iso = IsoDate(date);
+    return iso.substr(8, 2) + '-' + kShortMonths[date.month() - 1] + '-' + iso.substr(0, 4);
 }
 
 std::string IsoDate(CalendarDate date)
