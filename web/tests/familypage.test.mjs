@@ -52,8 +52,15 @@ function desktopRegister()
     return scratchFile(undefined, `register-${++files}.sqlite`);
 }
 
-// Today in the page's time zone, as the page's clock has it.
-const today = new Intl.DateTimeFormat("en-CA", {timeZone: contextOptions.timezoneId}).format(new Date());
+// Today in the page's time zone, as the page's clock has it: put together from its parts, as a
+// locale's own pattern differs between ICU builds (en-CA's is not ISO in Debian's node 18).
+const today = (() => {
+    const parts = Object.fromEntries(
+        new Intl.DateTimeFormat("en-US", {timeZone: contextOptions.timezoneId, year: "numeric",
+                                          month: "2-digit", day: "2-digit"})
+            .formatToParts(new Date()).map(part => [part.type, part.value]));
+    return `${parts.year}-${parts.month}-${parts.day}`;
+})();
 
 // A fresh browser profile (its own IndexedDB) with the page open at the Family view.
 async function open(width = 1280, hash = "#family")
