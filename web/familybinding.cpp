@@ -64,20 +64,39 @@ val Refused(const std::string &message)
     return answer;
 }
 
-// The entries of the page's document, with the ids a register gives them, 1 to n.
-std::variant<std::vector<FamilyRecord>, std::string> Register(const std::string &document)
+// The page's document last read or written and its entries, with the ids a register gives
+// them, 1 to n: the view writes its document, then asks for its people and two spans of it.
+struct ReadDocument
 {
-    auto read = ReadFamilyDocument(document, BrowserZones().known);
-    if (auto *entries = std::get_if<std::vector<FamilyRecord>>(&read))
-        for (size_t k = 0; k < entries->size(); ++k)
-            (*entries)[k].id = std::int64_t(k + 1);
-    return read;
+    std::string text;
+    std::variant<std::vector<FamilyRecord>, std::string> entries = std::string();
+};
+
+ReadDocument &LastDocument()
+{
+    static ReadDocument last;
+    return last;
+}
+
+void Remember(std::string document, std::variant<std::vector<FamilyRecord>, std::string> entries)
+{
+    if (auto *read = std::get_if<std::vector<FamilyRecord>>(&entries))
+        for (size_t k = 0; k < read->size(); ++k)
+            (*read)[k].id = std::int64_t(k + 1);
+    LastDocument() = {std::move(document), std::move(entries)};
+}
+
+const std::variant<std::vector<FamilyRecord>, std::string> &Register(const std::string &document)
+{
+    if (document.empty() || document != LastDocument().text)
+        Remember(document, ReadFamilyDocument(document, BrowserZones().known));
+    return LastDocument().entries;
 }
 
 std::optional<FamilyUpcoming> Coming(const std::string &document, const std::string &fromIso,
                                      int days, std::string *problem)
 {
-    const auto read = Register(document);
+    const auto &read = Register(document);
     const std::optional<CalendarDate> from = IsoDateOf(fromIso);
     if (const std::string *bad = std::get_if<std::string>(&read))
         *problem = *bad;
@@ -188,7 +207,7 @@ val FamilyCheck(val typed)
 // `family list --json` of the document, or {ok: false, message} when it does not read.
 val FamilyList(std::string document)
 {
-    const auto read = Register(document);
+    const auto &read = Register(document);
     if (const std::string *bad = std::get_if<std::string>(&read))
         return Refused(*bad);
     return Parsed(FamilyListJson(std::get<std::vector<FamilyRecord>>(read), BrowserZones()));
@@ -220,12 +239,14 @@ val FamilyCalendar(std::string document, std::string fromIso, int days, val remi
 // The document `family export` writes of a "people" array, checked as import checks one.
 val FamilyDocumentOf(std::string people)
 {
-    const auto read = ReadFamilyDocument(
-        R"({"format": "dalvane-family", "version": 1, "people": )" + people + "}",
-        BrowserZones().known);
+    auto read = ReadFamilyDocument(R"({"format": "dalvane-family", "version": 1, "people": )" +
+                                       people + "}",
+                                   BrowserZones().known);
     if (const std::string *bad = std::get_if<std::string>(&read))
         return Refused(*bad);
-    return val(FamilyDocument(std::get<std::vector<FamilyRecord>>(read)));
+    std::string document = FamilyDocument(std::get<std::vector<FamilyRecord>>(read));
+    Remember(document, std::move(read));
+    return val(document);
 }
 
 // What importing `incoming` (a family document or CSV, told apart as import does) adds to the

@@ -200,8 +200,14 @@ function optionWords(select)
     return new Map([...page.$(select).options].map(o => [o.value, o.textContent]));
 }
 
-// One row a person; its Edit and Remove are answered by the table (drawFamily's listener), a
-// thousand people being a thousand rows.
+// A text written into the page's markup as text, whatever a name or a note holds.
+function escaped(text)
+{
+    return String(text).replace(/[&<>"']/g, c => `&#${c.charCodeAt(0)};`);
+}
+
+// One row a person, written as markup in one piece, a thousand people being a thousand rows;
+// their Edit and Remove are answered by the table (changePerson).
 function drawPeople()
 {
     const {$, element, longDate} = page;
@@ -212,23 +218,23 @@ function drawPeople()
     }
     const kinds = optionWords("family-kind"), reckonings = optionWords("family-reckoning");
     const titles = ["Person", "Kind", "Date", "Roz", "Mah", "Reckoning", ""];
-    const cell = (text, i) => element("td", {"data-label": titles[i]}, text);
-    const rows = listed.map((p, i) => element(
-        "tr", {"data-row": String(i)},
-        element("th", {scope: "row"}, p.person), cell(kinds.get(p.kind) ?? p.kind, 1),
-        cell(longDate(p.entered), 2), cell(`${p.name} (${p.roz})`, 3), cell(p.mah_name ?? "", 4),
-        cell(reckonings.get(p.calendar) ?? p.calendar, 5),
-        element("td", {class: "actions"},
-                element("button", {type: "button", class: "quiet", "data-change": "edit",
-                                   "aria-label": `Edit ${p.person}`}, "Edit"),
-                element("button", {type: "button", class: "quiet", "data-change": "remove",
-                                   "aria-label": `Remove ${p.person}`}, "Remove"))));
+    const cell = (text, i) => `<td data-label="${titles[i]}">${escaped(text)}</td>`;
+    const rows = listed.map((p, i) =>
+        `<tr data-row="${i}"><th scope="row">${escaped(p.person)}</th>` +
+        cell(kinds.get(p.kind) ?? p.kind, 1) + cell(longDate(p.entered), 2) +
+        cell(`${p.name} (${p.roz})`, 3) + cell(p.mah_name ?? "", 4) +
+        cell(reckonings.get(p.calendar) ?? p.calendar, 5) +
+        `<td class="actions"><button type="button" class="quiet" data-change="edit" ` +
+        `aria-label="Edit ${escaped(p.person)}">Edit</button><button type="button" class="quiet" ` +
+        `data-change="remove" aria-label="Remove ${escaped(p.person)}">Remove</button></td></tr>`);
+    const body = element("tbody");
+    body.innerHTML = rows.join("");
     $("family-people").replaceChildren(element(
         "table", {class: "reckonings observances", id: "family-people-table"},
         element("caption", {}, "The people"),
         element("thead", {}, element("tr", {}, ...titles.map(
                                           t => element("th", {scope: "col"}, t || element("span", {class: "unseen"}, "Change"))))),
-        element("tbody", {}, ...rows)));
+        body));
 }
 
 function changePerson(event)

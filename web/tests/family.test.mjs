@@ -68,6 +68,8 @@ test("the page's family functions answer as dalvane-cli family does",
 
     const document = calendar.familyDocument(JSON.stringify(register));
     assert.equal(typeof document, "string", JSON.stringify(document));
+    // Another document written since: the calls below must read theirs, not the last one.
+    assert.equal(typeof calendar.familyDocument(JSON.stringify(register.slice(0, 2))), "string");
     writeFileSync(path.join(folder, "family.json"), document);
     await family("import", path.join(folder, "family.json"));
     assert.equal(await family("export", "-"), document);
