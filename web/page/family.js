@@ -216,13 +216,14 @@ function drawPeople()
             element("p", {id: "family-empty"}, "No one yet: Add person, or open a copy."));
         return;
     }
+    // A Gatha day has no mah: "-", as the desktop's tables write it.
     const kinds = optionWords("family-kind"), reckonings = optionWords("family-reckoning");
     const titles = ["Person", "Kind", "Date", "Roz", "Mah", "Reckoning", ""];
     const cell = (text, i) => `<td data-label="${titles[i]}">${escaped(text)}</td>`;
     const rows = listed.map((p, i) =>
         `<tr data-row="${i}"><th scope="row">${escaped(p.person)}</th>` +
         cell(kinds.get(p.kind) ?? p.kind, 1) + cell(longDate(p.entered), 2) +
-        cell(`${p.name} (${p.roz})`, 3) + cell(p.mah_name ?? "", 4) +
+        cell(`${p.name} (${p.roz})`, 3) + cell(p.mah_name ?? "-", 4) +
         cell(reckonings.get(p.calendar) ?? p.calendar, 5) +
         `<td class="actions"><button type="button" class="quiet" data-change="edit" ` +
         `aria-label="Edit ${escaped(p.person)}">Edit</button><button type="button" class="quiet" ` +
@@ -263,7 +264,7 @@ function comingTable(upcoming, id, caption)
     const rows = upcoming.observances.map(o => element(
         "tr", {"data-date": o.date},
         element("th", {scope: "row"}, longDate(o.date)), cell(o.person, 1), cell(o.label, 2),
-        cell(`${o.name} (${o.roz})`, 3), cell(o.mah_name ?? "", 4), cell(String(o.yz_year), 5),
+        cell(`${o.name} (${o.roz})`, 3), cell(o.mah_name ?? "-", 4), cell(String(o.yz_year), 5),
         cell(o.note ?? "", 6)));
     return element("table", {class: "reckonings observances", id},
                    element("caption", {}, caption),

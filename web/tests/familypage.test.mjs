@@ -172,7 +172,7 @@ function desktopRows(register, days)
                                      "--days", String(days)).out);
     assert.equal(listed.days, days);
     return listed.observances.map(o => [o.date, o.person, `${o.name} (${o.roz})`,
-                                        o.mah_name ?? "", String(o.yz_year), o.note ?? ""]);
+                                        o.mah_name ?? "-", String(o.yz_year), o.note ?? ""]);
 }
 
 test("Coming up, for each span and on the opening screen, is what the desktop lists for the " +
