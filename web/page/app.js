@@ -48,9 +48,8 @@ function today()
 }
 
 // A date of the core (ISO) in the reader's own long form, as the window writes the regional
-// long date; the core gives the date, the browser only its words.
-// One formatter for every date written out: making one costs far more than using it, and a
-// register's view writes a thousand.
+// long date; the core gives the date, the browser only its words. One formatter for them all:
+// making one costs far more than using it, and a register's view writes a thousand.
 let fullDate = null;
 function longDate(iso)
 {
@@ -399,8 +398,7 @@ async function start()
 
     todaysRoz();
     window.dalvaneTimings.today = performance.now();
-    if (calendar.familyList)
-        await startFamily({calendar, $, element, longDate, markFields, regional, today});
+    await startFamily({calendar, $, element, longDate, markFields, regional, today});
     document.documentElement.dataset.ready = "true";
     showView();
 

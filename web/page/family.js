@@ -200,14 +200,8 @@ function optionWords(select)
     return new Map([...page.$(select).options].map(o => [o.value, o.textContent]));
 }
 
-// A text written into the page's markup as text, whatever a name or a note holds.
-function escaped(text)
-{
-    return String(text).replace(/[&<>"']/g, c => `&#${c.charCodeAt(0)};`);
-}
-
-// One row a person, written as markup in one piece, a thousand people being a thousand rows;
-// their Edit and Remove are answered by the table (changePerson).
+// One row a person; their Edit and Remove are answered by the table (changePerson), a thousand
+// people being a thousand rows.
 function drawPeople()
 {
     const {$, element, longDate} = page;
@@ -216,26 +210,25 @@ function drawPeople()
             element("p", {id: "family-empty"}, "No one yet: Add person, or open a copy."));
         return;
     }
-    // A Gatha day has no mah: "-", as the desktop's tables write it.
     const kinds = optionWords("family-kind"), reckonings = optionWords("family-reckoning");
     const titles = ["Person", "Kind", "Date", "Roz", "Mah", "Reckoning", ""];
-    const cell = (text, i) => `<td data-label="${titles[i]}">${escaped(text)}</td>`;
-    const rows = listed.map((p, i) =>
-        `<tr data-row="${i}"><th scope="row">${escaped(p.person)}</th>` +
-        cell(kinds.get(p.kind) ?? p.kind, 1) + cell(longDate(p.entered), 2) +
-        cell(`${p.name} (${p.roz})`, 3) + cell(p.mah_name ?? "-", 4) +
-        cell(reckonings.get(p.calendar) ?? p.calendar, 5) +
-        `<td class="actions"><button type="button" class="quiet" data-change="edit" ` +
-        `aria-label="Edit ${escaped(p.person)}">Edit</button><button type="button" class="quiet" ` +
-        `data-change="remove" aria-label="Remove ${escaped(p.person)}">Remove</button></td></tr>`);
-    const body = element("tbody");
-    body.innerHTML = rows.join("");
+    const cell = (text, i) => element("td", {"data-label": titles[i]}, text);
+    const change = (what, words, person) => element(
+        "button", {type: "button", "data-change": what, "aria-label": `${words} ${person}`}, words);
+    // A Gatha day has no mah: "-", as the desktop's tables write it.
+    const rows = listed.map((p, i) => element(
+        "tr", {"data-row": String(i)},
+        element("th", {scope: "row"}, p.person), cell(kinds.get(p.kind) ?? p.kind, 1),
+        cell(longDate(p.entered), 2), cell(`${p.name} (${p.roz})`, 3), cell(p.mah_name ?? "-", 4),
+        cell(reckonings.get(p.calendar) ?? p.calendar, 5),
+        element("td", {class: "actions"}, change("edit", "Edit", p.person),
+                change("remove", "Remove", p.person))));
     $("family-people").replaceChildren(element(
         "table", {class: "reckonings observances", id: "family-people-table"},
         element("caption", {}, "The people"),
         element("thead", {}, element("tr", {}, ...titles.map(
                                           t => element("th", {scope: "col"}, t || element("span", {class: "unseen"}, "Change"))))),
-        body));
+        element("tbody", {}, ...rows)));
 }
 
 function changePerson(event)
@@ -243,11 +236,11 @@ function changePerson(event)
     const button = event.target.closest("button[data-change]");
     if (!button)
         return;
-    const person = register[Number(button.closest("tr").dataset.row)];
+    const row = Number(button.closest("tr").dataset.row);
     if (button.dataset.change === "edit")
-        openForm(person);
+        openForm(register[row]);
     else
-        askToRemove(person.id, listed[register.indexOf(person)].person);
+        askToRemove(register[row].id, listed[row].person);
 }
 
 // What is coming in the next DAYS days, as the core lists it.
