@@ -213,12 +213,19 @@ val FamilyList(std::string document)
     return Parsed(FamilyListJson(std::get<std::vector<FamilyRecord>>(read), BrowserZones()));
 }
 
-// `family upcoming --json --from ISO --days N`.
+// `family upcoming --json --from ISO --days N`, each observance with the label the desktop's
+// listings show ("Day 4", "Year 2027 (month 12)") beside its kind and number.
 val FamilyUpcomingOf(std::string document, std::string fromIso, int days)
 {
     std::string problem;
     const std::optional<FamilyUpcoming> upcoming = Coming(document, fromIso, days, &problem);
-    return upcoming ? Parsed(UpcomingJson(*upcoming)) : Refused(problem);
+    if (!upcoming)
+        return Refused(problem);
+    val answer = Parsed(UpcomingJson(*upcoming));
+    val observances = answer["observances"];
+    for (size_t k = 0; k < upcoming->items.size(); ++k)
+        observances[k].set("label", UpcomingLabel(*upcoming, upcoming->items[k]));
+    return answer;
 }
 
 // `family upcoming --ics - --remind N --from ISO --days N`, stamped `stampSeconds`; no reminder

@@ -50,6 +50,9 @@ const spans = [["2026-01-01", 365, "-"], ["2026-03-01", 30, "1"], ["2026-03-26",
                ["2025-12-07", 3660, "7"], ["2027-03-15", 1, "-"]];
 
 const withoutStamp = text => text.replace(/^DTSTAMP:.*\r\n/gm, "");
+// The Observance column of `family upcoming`'s table (its columns two blanks or more apart).
+const listedLabels = table => table.split("\n").slice(1).filter(Boolean)
+                                  .map(line => line.split(/ {2,}/)[1]);
 
 test("the page's family functions answer as dalvane-cli family does",
      {skip: !cli && "no dalvane-cli built"}, async t => {
@@ -77,7 +80,11 @@ test("the page's family functions answer as dalvane-cli family does",
 
     for (const [from, days, remind] of spans) {
         const span = ["--from", from, "--days", String(days)];
-        assert.deepEqual(calendar.familyUpcoming(document, from, days),
+        // The page's observances are the CLI's JSON, each with the label of the CLI's listing.
+        const {observances, ...upcoming} = calendar.familyUpcoming(document, from, days);
+        assert.deepEqual(observances.map(o => o.label), listedLabels(await family("upcoming", ...span)),
+                         `${from} ${days}`);
+        assert.deepEqual({...upcoming, observances: observances.map(({label, ...o}) => o)},
                          JSON.parse(await family("upcoming", "--json", ...span)), `${from} ${days}`);
         const reminder = remind === "-" ? [] : ["--remind", remind];
         assert.equal(withoutStamp(calendar.familyCalendar(document, from, days,

@@ -155,24 +155,24 @@ test("three people added through the form at 360 px are there after a reload; a 
     await page.context().close();
 });
 
-// The rows the page shows for a span, field by field as the desktop lists them (the
-// observance's words aside: the desktop's JSON gives them as kind and number).
+// The rows the page shows for a span, field by field as the desktop lists them.
 async function comingRows(page, table)
 {
-    return page.locator(`#${table} tbody tr`).evaluateAll(rows => rows.map(row => {
-        const cells = [...row.querySelectorAll("td:not([data-label=Observance])")]
-            .map(cell => cell.textContent);
-        return [row.dataset.date, ...cells];
-    }));
+    return page.locator(`#${table} tbody tr`).evaluateAll(rows => rows.map(
+        row => [row.dataset.date, ...[...row.querySelectorAll("td")].map(cell => cell.textContent)]));
 }
 
+// The desktop's JSON for the span, each observance labelled as its listing's Observance column
+// (two blanks or more between columns) says it.
 function desktopRows(register, days)
 {
-    const listed = JSON.parse(family(register, "upcoming", "--json", "--from", today,
-                                     "--days", String(days)).out);
+    const span = ["--from", today, "--days", String(days)];
+    const listed = JSON.parse(family(register, "upcoming", "--json", ...span).out);
+    const labels = family(register, "upcoming", ...span).out.split("\n").slice(1).filter(Boolean)
+                       .map(line => line.split(/ {2,}/)[1]);
     assert.equal(listed.days, days);
-    return listed.observances.map(o => [o.date, o.person, `${o.name} (${o.roz})`,
-                                        o.mah_name ?? "-", String(o.yz_year), o.note ?? ""]);
+    return listed.observances.map((o, k) => [o.date, o.person, labels[k], `${o.name} (${o.roz})`,
+                                             o.mah_name ?? "-", String(o.yz_year), o.note ?? ""]);
 }
 
 test("Coming up, for each span and on the opening screen, is what the desktop lists for the " +
